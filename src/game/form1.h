@@ -1,0 +1,62 @@
+#pragma once
+
+#include "game/state.h"
+
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+class CuePlayer;
+class Toolkit;
+
+// The main window's logic: the game record and one method per event handler and procedure.
+// The Qt window turns its events into these calls and implements Toolkit for them:
+//
+//     Form1 form(window, player, {appDir, runtimeDir});
+//     form.activate(); form.command1Click(); form.mouseDown(50, 50);
+class Form1 : public GameRecord {
+public:
+    // cueFolders: where the temporary cue file may go, in order of preference.
+    Form1(Toolkit& toolkit, CuePlayer& player, std::vector<std::string> cueFolders,
+          std::ostream& errors = std::cerr);
+
+    // Event handlers
+    void activate();
+    void unload();
+    void mouseDown(double x, double y);
+    void command1Click(); // "Start "
+    void timer1Timer();
+    void check1Click();   // "Play Computer?"
+    void option1Click();  // "You are X"
+    void option2Click();  // "You are O"
+    void option3Click();  // "You Go First"
+    void option4Click();  // "Computer First"
+    void option5Click();  // "Easy"
+    void option6Click();  // "Better"
+    void option7Click();  // "Best"
+
+    // Procedures
+    void won();
+    void movetowin();
+    void movetoblock();
+    void drawboard();
+    void playcue(int id);
+    void zed();
+
+    // Says once on the error stream that a cue failed; sound never stops the game.
+    void reportCueFailure(const std::string& what);
+
+private:
+    void announce(bool cueForPlayer);
+    void moveToOpenLine(int mark);
+    void placeComputerMark(int col, int row);
+    bool playFixedReply();
+    void drawX(int cx, int cy);
+
+    Toolkit& toolkit;
+    CuePlayer& player;
+    std::vector<std::string> cueFolders;
+    std::ostream& errors;
+    std::set<std::string> reported;
+};

@@ -1,0 +1,67 @@
+#include "game/form1.h"
+#include "sound/qt_cue_player.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+
+#include <csignal>
+#include <random>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[0], &byte, 1);
+}
+
+// Ctrl+C and SIGTERM close the windows the normal way, so the cue file is removed.
+void closeOnSignals(QObject* parent)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, parent);
+    QObject::connect(notifier, &QSocketNotifier::activated, [] {
+        char byte;
+        [[maybe_unused]] const auto read = ::read(signalPipe[1], &byte, 1);
+        QApplication::closeAllWindows();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Gridora");
+    QApplication::setWindowIcon(QIcon(":/icon.png"));
+    applyLook();
+    closeOnSignals(&app);
+
+    // Never seeded: every run starts from the generator's initial state.
+    std::mt19937 generator;
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    MainWindow window([&] { return unit(generator); });
+
+    // The cue file goes beside the program, or where the user may write when that is read-only.
+    QtCuePlayer player;
+    Form1 form(window, player,
+               {QCoreApplication::applicationDirPath().toStdString(),
+                QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString(),
+                QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString()});
+    player.onError = [&form](const std::string& what) { form.reportCueFailure(what); };
+    window.attach(form);
+    window.show();
+    return app.exec();
+}

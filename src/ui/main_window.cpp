@@ -1,0 +1,289 @@
+#include "ui/main_window.h"
+
+#include "game/form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+
+namespace {
+constexpr int twipsPerPixel = 15;
+
+// A check box whose caption wraps onto more lines when it is wider than the box, as the
+// two-line "Play Computer?" needs; text() stays the caption as given.
+class WrappingCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+        option.text = wrapped(option.text, textRect.width());
+        painter.drawControl(QStyle::CE_CheckBox, option);
+    }
+
+private:
+    QString wrapped(const QString& text, int width) const
+    {
+        QString result;
+        QString current;
+        for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+            const QString candidate = current.isEmpty() ? word : current + ' ' + word;
+            if (!current.isEmpty() && fontMetrics().horizontalAdvance(candidate) > width) {
+                result += current + '\n';
+                current = word;
+            } else {
+                current = candidate;
+            }
+        }
+        return result + current;
+    }
+};
+
+// Gives a control its object name and its place, in twips, inside its container; keeps mouse
+// presses that the control does not use from reaching the board underneath.
+template <typename Control>
+Control* place(Control* control, const char* name, int x, int y, int width, int height)
+{
+    control->setObjectName(name);
+    control->setGeometry(x / twipsPerPixel, y / twipsPerPixel, width / twipsPerPixel,
+                         height / twipsPerPixel);
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    return control;
+}
+
+// White on black, like the board. Buttons inside a frame show the frame's black through, so
+// they do not paint over its border.
+void paintWhiteOnBlack(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Button, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(!qobject_cast<QGroupBox*>(widget->parentWidget()));
+}
+
+QColor fromRgb(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+} // namespace
+
+void applyLook()
+{
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QFont font("DejaVu Sans Condensed");
+    font.setPixelSize(10);
+    QApplication::setFont(font);
+}
+
+MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
+    : QWidget(parent), random(std::move(random))
+{
+    setObjectName("Form1");
+    setWindowTitle("Gridora");
+    setFixedSize(6525 / twipsPerPixel, 5205 / twipsPerPixel);
+    move(7245 / twipsPerPixel, 2685 / twipsPerPixel);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // Created in this order; positions and sizes in twips.
+    Text1 = place(new QLineEdit("Text1", this), "Text1", 1560, 120, 1215, 285);
+    Frame1 = place(new QGroupBox("Moves are:", this), "Frame1", 120, 120, 1215, 1095);
+    Option7 = place(new QRadioButton("Best", Frame1), "Option7", 120, 720, 975, 255);
+    Option6 = place(new QRadioButton("Better", Frame1), "Option6", 120, 480, 855, 255);
+    Option5 = place(new QRadioButton("Easy", Frame1), "Option5", 120, 240, 975, 255);
+    Check1 = place(new WrappingCheckBox("Play Computer?", this), "Check1", 2040, 4560, 1215, 495);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Frame2 = place(new QGroupBox(this), "Frame2", 4800, 4320, 1695, 735);
+    Option1 = place(new QRadioButton("You are X", Frame2), "Option1", 240, 240, 1215, 255);
+    Option2 = place(new QRadioButton("You are O", Frame2), "Option2", 240, 480, 1215, 255);
+    Option4 = place(new QRadioButton("Computer First", this), "Option4", 480, 4800, 1335, 255);
+    Option3 = place(new QRadioButton("You Go First", this), "Option3", 480, 4560, 1335, 255);
+    Command1 = place(new QPushButton("Start ", this), "Command1", 5160, 120, 1215, 615);
+
+    for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Option7, Option6, Option5, Check1,
+                                                      Frame2, Option1, Option2, Option4, Option3})
+        paintWhiteOnBlack(w);
+
+    Option5->setChecked(true);
+    Option1->setChecked(true);
+    Option3->setChecked(true);
+    Check1->setChecked(true);
+    Timer1->setInterval(10);
+
+    const QWidget* tabOrder[] = {Command1, Option3, Option4, Frame2, Option2, Option1,
+                                 Check1,   Frame1,  Option5, Option6, Option7, Text1};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(const_cast<QWidget*>(tabOrder[i - 1]), const_cast<QWidget*>(tabOrder[i]));
+    Command1->setFocus();
+}
+
+void MainWindow::attach(Form1& game)
+{
+    form = &game;
+    const auto on = [this](QAbstractButton* button, void (Form1::*handler)()) {
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { handle([&] { (form->*handler)(); }); });
+    };
+    on(Command1, &Form1::command1Click);
+    on(Check1, &Form1::check1Click);
+    on(Option1, &Form1::option1Click);
+    on(Option2, &Form1::option2Click);
+    on(Option3, &Form1::option3Click);
+    on(Option4, &Form1::option4Click);
+    on(Option5, &Form1::option5Click);
+    on(Option6, &Form1::option6Click);
+    on(Option7, &Form1::option7Click);
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        // The tick's event processing and message boxes run nested event loops: never tick
+        // inside a tick.
+        if (ticking)
+            return;
+        ticking = true;
+        handle([this] { form->timer1Timer(); });
+        ticking = false;
+    });
+    syncTimer();
+}
+
+template <typename Handler>
+void MainWindow::handle(Handler handler)
+{
+    handler();
+    syncTimer();
+}
+
+void MainWindow::syncTimer()
+{
+    if (timer1On && !Timer1->isActive())
+        Timer1->start();
+    else if (!timer1On && Timer1->isActive())
+        Timer1->stop();
+}
+
+bool MainWindow::optionValue(int option) const
+{
+    const QRadioButton* options[] = {nullptr, Option1, Option2, Option3, Option4, Option5, Option6, Option7};
+    return option >= 1 && option <= 7 && options[option]->isChecked();
+}
+
+int MainWindow::check1Value() const { return Check1->isChecked() ? 1 : 0; }
+
+void MainWindow::setText1(const std::string& text) { Text1->setText(QString::fromStdString(text)); }
+
+void MainWindow::setTimer1Enabled(bool enabled)
+{
+    timer1On = enabled;
+    syncTimer();
+}
+
+void MainWindow::scale(double l, double t, double r, double b)
+{
+    left = l;
+    top = t;
+    right = r;
+    bottom = b;
+}
+
+void MainWindow::setForeColor(unsigned rgb) { foreColor = fromRgb(rgb); }
+
+void MainWindow::setBackColor(unsigned rgb)
+{
+    backColor = fromRgb(rgb);
+    update();
+}
+
+void MainWindow::cls()
+{
+    strokes.clear();
+    update();
+}
+
+void MainWindow::setDrawWidth(int pixels) { drawWidth = pixels; }
+
+void MainWindow::line(double x1, double y1, double x2, double y2)
+{
+    strokes.push_back({false, x1, y1, x2, y2, drawWidth, foreColor});
+    update();
+}
+
+void MainWindow::circle(double x, double y, double radius)
+{
+    strokes.push_back({true, x, y, radius, 0, drawWidth, foreColor});
+    update();
+}
+
+int MainWindow::outerWidthTwips() const { return frameGeometry().width() * twipsPerPixel; }
+
+void MainWindow::messageBox(const std::string& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void MainWindow::doEvents() { QCoreApplication::processEvents(); }
+
+double MainWindow::rnd() { return random(); }
+
+QPointF MainWindow::toPixels(double x, double y) const
+{
+    return {(x - left) * width() / (right - left), (y - top) * height() / (bottom - top)};
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Activation happens once, when the window is first shown, before any input can reach it.
+    if (!activated && form) {
+        activated = true;
+        handle([this] { form->activate(); });
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), backColor);
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (const Stroke& s : strokes) {
+        painter.setPen(QPen(s.color, s.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (s.isCircle) {
+            // Radius measured along x, drawn round on screen.
+            const double r = s.x2 * width() / (right - left);
+            painter.drawEllipse(toPixels(s.x1, s.y1), r, r);
+        } else {
+            painter.drawLine(toPixels(s.x1, s.y1), toPixels(s.x2, s.y2));
+        }
+    }
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (!form)
+        return;
+    const QPointF p = event->position();
+    const double x = left + p.x() * (right - left) / width();
+    const double y = top + p.y() * (bottom - top) / height();
+    handle([&] { form->mouseDown(x, y); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (form)
+        handle([this] { form->unload(); });
+    event->accept();
+}
