@@ -32,6 +32,9 @@ command -v sox >/dev/null || {
 rate=22050
 peak_db=-4      # level of the loudest sample in every cue
 tail_fade=0.012 # closing fade so the last sample is silent
+# Qt's sound effect stops once it has handed its last sample to the sound server, which can
+# swallow the last 100 ms or so: a silent tail keeps the end of every note.
+tail_silence=0.15
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -125,7 +128,7 @@ cue() {
     # keeps the header to the classic fmt + data layout).
     sox -D "$work/$id-mix.f32.wav" "$work/$id-long.f32.wav" pad 0 "$length"
     sox -D "$work/$id-long.f32.wav" "$work/$id.f32.wav" \
-        trim 0 "$length" fade t 0 "$length" "$tail_fade" norm "$peak_db"
+        trim 0 "$length" fade t 0 "$length" "$tail_fade" norm "$peak_db" pad 0 "$tail_silence"
     sox -D "$work/$id.f32.wav" -t wavpcm -e signed-integer -b 16 -c 1 -r "$rate" \
         "$work/$id.wav"
 }

@@ -62,6 +62,8 @@ int main(int argc, char* argv[])
                 QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString()});
     player.onError = [&form](const std::string& what) { form.reportCueFailure(what); };
     window.attach(form);
+    // Sound set-up waits until the window is on screen.
+    QObject::connect(&window, &MainWindow::firstFramePainted, [&player] { player.connectToDevice(); });
     window.show();
     return app.exec();
 }

@@ -46,7 +46,9 @@ struct FakeToolkit : Toolkit {
     int widthTwips = 7500;
     bool timer1 = true;
     std::string text1 = "Text1";
-    std::deque<double> randoms;
+    std::deque<double> randoms;             // scripted numbers, used first
+    std::function<double()> moreRandoms;    // then these, if set
+    int randomsDrawn = 0;
     std::function<void()> pendingEvents; // what doEvents runs
     std::function<void(const std::string&)> onMessage;
 
@@ -108,6 +110,9 @@ struct FakeToolkit : Toolkit {
     }
     double rnd() override
     {
+        ++randomsDrawn;
+        if (randoms.empty() && moreRandoms)
+            return moreRandoms();
         if (randoms.empty())
             throw std::logic_error("the test scripted too few random numbers");
         const double r = randoms.front();

@@ -1,17 +1,19 @@
 #include "sound/qt_cue_player.h"
 
 #include <QFile>
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 
 #include <stdexcept>
 
-QtCuePlayer::QtCuePlayer() : effect(std::make_unique<QSoundEffect>())
+QtCuePlayer::QtCuePlayer() = default;
+
+void QtCuePlayer::connectToDevice()
 {
-    QObject::connect(effect.get(), &QSoundEffect::statusChanged, [this] {
-        if (effect->status() == QSoundEffect::Error && onError)
-            onError("cannot play " + effect->source().toLocalFile().toStdString());
-    });
+    // Connects to the sound server and learns its devices, so the first cue is not late.
+    QMediaDevices::defaultAudioOutput();
 }
 
 QtCuePlayer::~QtCuePlayer() = default;
@@ -27,7 +29,24 @@ std::string QtCuePlayer::cueBytes(int id) const
 
 void QtCuePlayer::setLocation(const std::string& path)
 {
-    effect->setSource(path.empty() ? QUrl() : QUrl::fromLocalFile(QString::fromStdString(path)));
+    if (path.empty()) {
+        // Stopping a QSoundEffect lets the sound server play out what it has buffered, up to the
+        // whole cue; a new effect with a new stream cuts the old cue off at once.
+        effect.reset();
+        return;
+    }
+    if (QMediaDevices::defaultAudioOutput().isNull())
+        throw std::runtime_error("no sound device");
+    effect = std::make_unique<QSoundEffect>();
+    QObject::connect(effect.get(), &QSoundEffect::statusChanged, [this] {
+        if (effect->status() == QSoundEffect::Error && onError)
+            onError("cannot play " + effect->source().toLocalFile().toStdString());
+    });
+    effect->setSource(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
-void QtCuePlayer::play() { effect->play(); }
+void QtCuePlayer::play()
+{
+    if (effect)
+        effect->play();
+}

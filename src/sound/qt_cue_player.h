@@ -13,6 +13,9 @@ public:
     QtCuePlayer();
     ~QtCuePlayer() override;
 
+    // Optional: does the slow part of the first cue's work ahead of time.
+    void connectToDevice();
+
     std::string cueBytes(int id) const override;
     void setLocation(const std::string& path) override;
     void play() override;

@@ -126,10 +126,11 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
     Check1->setChecked(true);
     Timer1->setInterval(10);
 
-    const QWidget* tabOrder[] = {Command1, Option3, Option4, Frame2, Option2, Option1,
-                                 Check1,   Frame1,  Option5, Option6, Option7, Text1};
+    // The frames take no focus; their buttons keep the frames' place in the order.
+    QWidget* const tabOrder[] = {Command1, Option3, Option4, Option2, Option1,
+                                 Check1,   Option5, Option6, Option7, Text1};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
-        setTabOrder(const_cast<QWidget*>(tabOrder[i - 1]), const_cast<QWidget*>(tabOrder[i]));
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Command1->setFocus();
 }
 
@@ -268,6 +269,10 @@ void MainWindow::paintEvent(QPaintEvent*)
         } else {
             painter.drawLine(toPixels(s.x1, s.y1), toPixels(s.x2, s.y2));
         }
+    }
+    if (!painted) {
+        painted = true;
+        QTimer::singleShot(0, this, &MainWindow::firstFramePainted);
     }
 }
 

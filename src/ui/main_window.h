@@ -48,6 +48,10 @@ public:
     // Whether the game has Timer1 enabled.
     bool timer1Enabled() const { return timer1On; }
 
+signals:
+    // Emitted once, after the first frame is on screen: the moment for slow set-up work.
+    void firstFramePainted();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
@@ -84,6 +88,7 @@ private:
     Form1* form = nullptr;
     std::function<double()> random;
     bool activated = false;
+    bool painted = false;
     bool ticking = false;
     bool timer1On = true;
 
