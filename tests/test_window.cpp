@@ -109,6 +109,26 @@ private slots:
         QVERIFY(w.player.played.empty());
     }
 
+    void eachOptionGroupKeepsExactlyOneSelection()
+    {
+        Window w;
+        const auto selected = [&] {
+            QString names;
+            for (const char* name : {"Option1", "Option2", "Option3", "Option4", "Option5", "Option6", "Option7"})
+                if (w.control<QRadioButton>(name)->isChecked())
+                    names += QString(name).back();
+            return names;
+        };
+        // Clicking the selected button keeps it; each click changes its own group only.
+        const std::pair<const char*, const char*> clicks[] = {
+            {"Option3", "135"}, {"Option4", "145"}, {"Option7", "147"}, {"Option2", "247"},
+            {"Option6", "246"}, {"Option3", "236"}, {"Option1", "136"}, {"Option5", "135"}};
+        for (auto [name, after] : clicks) {
+            w.click(name);
+            QCOMPARE(selected(), QString(after));
+        }
+    }
+
     void tabOrderRunsFromStartToTheCounter()
     {
         Window w;
@@ -224,6 +244,30 @@ private slots:
             w.clickCell(col, row);
         QCOMPARE(w.boxes, (std::vector<QString>{"O's win", "X's win"}));
         QCOMPARE(w.player.played.back(), 103);
+    }
+
+    void theTimerRunsOnlyWhileATickHasWork()
+    {
+        Window w;
+        auto* timer = w.control<QTimer>("Timer1");
+        QVERIFY(w.window.timer1Enabled() && !timer->isActive()); // no game yet
+        w.click("Option5");
+        w.click("Command1");
+        QVERIFY(!timer->isActive()); // the player's turn
+        w.clickCell(2, 2);
+        QVERIFY(timer->isActive()); // the computer's
+        QTRY_COMPARE(w.form.turn, 2);
+        QVERIFY(!timer->isActive());
+        w.form.winner = 2; // a win waiting to be announced (as a fixed reply can leave one)
+        w.click("Option3");
+        QTRY_COMPARE(w.boxes, std::vector<QString>{"X's win"});
+        QVERIFY(!timer->isActive());
+        w.click("Check1");
+        w.click("Command1");
+        QVERIFY(!w.window.timer1Enabled());
+        w.clickCell(1, 1);
+        QCOMPARE(w.form.turn, 1);
+        QVERIFY(!timer->isActive()); // disabled by the game: the second person's turn
     }
 
     void theComputerPlaysAWholeGameAtEachStrength_data()

@@ -3,6 +3,7 @@
 #include "game/form1.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -120,6 +121,14 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
                                                       Frame2, Option1, Option2, Option4, Option3})
         paintWhiteOnBlack(w);
 
+    // Explicit groups: Qt's automatic grouping of sibling radio buttons also looks into the
+    // frames, so "You Go First" and "Computer First" would interfere with the other groups.
+    using Group = std::initializer_list<QRadioButton*>;
+    for (Group options : {Group{Option5, Option6, Option7}, Group{Option1, Option2}, Group{Option3, Option4}}) {
+        auto* group = new QButtonGroup(this);
+        for (QRadioButton* option : options)
+            group->addButton(option);
+    }
     Option5->setChecked(true);
     Option1->setChecked(true);
     Option3->setChecked(true);
@@ -168,11 +177,15 @@ void MainWindow::handle(Handler handler)
     syncTimer();
 }
 
+// A tick with no computer move to make and no win to announce does nothing but process events,
+// which the event loop does anyway: so the Qt timer runs only while Timer1 is enabled and a tick
+// has work, and the program sleeps while no game runs and during the player's turn.
 void MainWindow::syncTimer()
 {
-    if (timer1On && !Timer1->isActive())
+    const bool work = form && (form->turn == 1 || form->winner != 0);
+    if (timer1On && work && !Timer1->isActive())
         Timer1->start();
-    else if (!timer1On && Timer1->isActive())
+    else if (!(timer1On && work) && Timer1->isActive())
         Timer1->stop();
 }
 
@@ -232,6 +245,7 @@ int MainWindow::outerWidthTwips() const { return frameGeometry().width() * twips
 
 void MainWindow::messageBox(const std::string& text)
 {
+    syncTimer(); // the game has just stopped: no ticks while the box is open
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
