@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test bench clean
 
 all: build
 
@@ -18,6 +18,20 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Start-up, idle and response figures against a minimal Qt window; writes bench/RESULTS.md.
+bench: build
+	bench/run.sh $(BUILD)
+
+# `make install` puts Gridora under PREFIX; DESTDIR=/some/folder stages it there instead.
+PREFIX ?= /usr/local
+.PHONY: install package
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package: $(BUILD)/gridora_<version>_<architecture>.deb
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

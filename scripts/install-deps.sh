@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0
   # tests: a display, a sound server, input and screen capture, sound analysis, package checks
   xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file python3
 )
 
 missing=()
@@ -22,5 +22,5 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"

@@ -55,9 +55,12 @@ int main(int argc, char* argv[])
     MainWindow window([&] { return unit(generator); });
 
     // The cue file goes beside the program, or where the user may write when that is read-only.
+    // An installed program leaves the system's folders alone, even when run by root.
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const bool installed = appDir.startsWith("/usr/") || appDir.startsWith("/opt/") || appDir == "/bin";
     QtCuePlayer player;
     Form1 form(window, player,
-               {QCoreApplication::applicationDirPath().toStdString(),
+               {installed ? std::string() : appDir.toStdString(),
                 QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString(),
                 QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString()});
     player.onError = [&form](const std::string& what) { form.reportCueFailure(what); };
