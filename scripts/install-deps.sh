@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev
+  cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfontconfig-dev
   # run: the captions are laid out for DejaVu Sans Condensed; Qt talks to the sound server itself
   fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0
   # tests: a display, a sound server, input and screen capture, sound analysis, package checks

@@ -54,6 +54,8 @@ echo "   final board: $final"
 [ "$final" = "XO.XO.X.." ] || fail "final board $final"
 
 step "closing the window ends the program"
+# Closing cuts the winner's cue off; let it sound whole first (176400 bytes of recording a second).
+wait_for 5 "the end of the winner's cue" recorded_past $((win_at + 176400 * 13 / 10))
 [ -f "$user_runtime/temp1.wav" ] || fail "no cue file in XDG_RUNTIME_DIR while the game runs"
 request_close "$win"
 wait_for_exit "$game_pid" 10

@@ -5,6 +5,7 @@
 gridora_installed_files() {
     cat <<'EOF'
 755 bin/gridora
+644 lib/gridora/libgridora_sound.so
 644 share/applications/gridora.desktop
 644 share/icons/hicolor/128x128/apps/gridora.png
 644 share/icons/hicolor/16x16/apps/gridora.png
