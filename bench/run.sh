@@ -53,7 +53,6 @@ if ! { cmake -S "$here" -B "$bench_build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 fi
 probe=$bench_build/probe
 baseline=$bench_build/baseline
-caption=$bench_build/caption
 
 # ---- a private display and sound server, stopped on the way out --------------------------------
 work=$(mktemp -d /tmp/gridora-bench.XXXXXX)
@@ -212,7 +211,7 @@ for r in $(seq "$runs"); do
   for _ in $(seq "$starts"); do
     run_probe gridora --start-only -- "$game"
     run_probe baseline --start-only -- "$baseline"
-    run_probe caption --start-only -- "$caption"
+    run_probe caption --start-only -- "$baseline" --caption
   done
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)

@@ -449,6 +449,18 @@ x11.XCloseDisplay(display)
 PYTHON
 }
 
+# expect_clean_exit HOW: the game, closed by HOW, ended with status 0, left no cue file behind
+# and never failed to play a cue.
+expect_clean_exit() {
+    wait_for_exit "$game_pid" 10
+    [ "$stopped_status" = 0 ] || fail "gridora exited with status $stopped_status after $1"
+    leftover=$(leftover_cue_files)
+    [ -z "$leftover" ] || fail "cue file left behind: $leftover"
+    if grep 'gridora: sound:' "$work/game.log"; then
+        fail "the game could not play its cues"
+    fi
+}
+
 # Cue files the game left: in its install, its home (runtime and temporary folders included), or
 # the shared temporary folder since the game started.
 leftover_cue_files() {
