@@ -1,9 +1,8 @@
 #include "game/form1.h"
-#include "sound/sound_module.h"
+#include "sound/qt_cue_player.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -43,13 +42,6 @@ void closeOnSignals(QObject* parent)
     sigaction(SIGINT, &action, nullptr);
     sigaction(SIGTERM, &action, nullptr);
 }
-// Beside the program in the build tree; in its own folder under lib when installed.
-QString soundModulePath()
-{
-    const QDir dir(QCoreApplication::applicationDirPath());
-    const QString name = "libgridora_sound.so";
-    return dir.exists(name) ? dir.filePath(name) : dir.filePath(SOUND_MODULE_FROM_BIN "/" + name);
-}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -73,7 +65,7 @@ int main(int argc, char* argv[])
     // An installed program leaves the system's folders alone, even when run by root.
     const QString appDir = QCoreApplication::applicationDirPath();
     const bool installed = appDir.startsWith("/usr/") || appDir.startsWith("/opt/") || appDir == "/bin";
-    SoundModule player(soundModulePath());
+    QtCuePlayer player;
     Form1 form(window, player,
                {installed ? std::string() : appDir.toStdString(),
                 QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation).toStdString(),
@@ -81,7 +73,7 @@ int main(int argc, char* argv[])
     player.onError = [&form](const std::string& what) { form.reportCueFailure(what); };
     window.attach(form);
     // Sound set-up waits until the window is on screen.
-    QObject::connect(&window, &MainWindow::firstFramePainted, [&player] { player.load(); });
+    QObject::connect(&window, &MainWindow::firstFramePainted, [&player] { player.connectToServer(); });
     window.show();
     return app.exec();
 }

@@ -100,4 +100,18 @@ check_cue "You Go First" "$you_first_at" "$cues/108.wav"
 check_cue "Best" "$best_at" "$cues/103.wav"
 check_cue "Start " "$start_at" "$cues/101.wav"
 
+step "the built program, copied alone into a folder of its own, plays its cues from there"
+alone="$user_home/games"
+as_user mkdir "$alone"
+cp "$1/gridora" "$alone/"
+e2e_start_game "$alone/gridora"
+sleep 0.5
+better_at=$(recording_offset)
+press "Better"
+wait_for 5 "cue file beside the copy" test -f "$alone/temp1.wav"
+sleep 1.2
+kill -TERM "$game_pid"
+expect_clean_exit "SIGTERM"
+check_cue "Better" "$better_at" "$cues/102.wav"
+
 echo "e2e game: passed"

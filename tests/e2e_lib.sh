@@ -26,7 +26,7 @@ run_group=nogroup
 e2e_pids=()
 work=$(mktemp -d /tmp/gridora-e2e.XXXXXX) # not $TMPDIR: the game's user must reach it too
 root="$work/root"                  # the DESTDIR
-bin="$root/usr/bin"
+bin="$root/usr/games"
 user_home="$work/user"             # HOME of the user the game runs as
 user_runtime="$user_home/runtime"  # its XDG_RUNTIME_DIR
 user_tmp="$user_home/tmp"          # its TMPDIR
@@ -168,6 +168,7 @@ e2e_start_sound() {
 gridora_windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 has_gridora_window() { [ -n "$(gridora_windows)" ]; }
 
+# e2e_start_game [PROGRAM]: the installed program, or another copy of it.
 e2e_start_game() {
     touch "$work/game-started"
     # Not through as_user: $! must be the game itself, which setpriv and env become by exec.
@@ -175,7 +176,7 @@ e2e_start_game() {
         env -i PATH=/usr/bin:/bin LANG=C.UTF-8 HOME="$user_home" XDG_RUNTIME_DIR="$user_runtime" \
         TMPDIR="$user_tmp" DISPLAY="$DISPLAY" QT_QPA_PLATFORM=xcb \
         PULSE_SERVER="$PULSE_SERVER" PULSE_CLIENTCONFIG="$PULSE_CLIENTCONFIG" \
-        "$bin/gridora" >"$work/game.log" 2>&1 &
+        "${1:-$bin/gridora}" >"$work/game.log" 2>&1 &
     game_pid=$!
     e2e_pids+=("$game_pid")
     wait_for 20 "Gridora window" has_gridora_window

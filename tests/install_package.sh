@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # `make package` makes a .deb named gridora, in section games, holding exactly the installed files
-# under /usr with a stripped program, and depending on the runtime libraries and the caption font
-# but on no development package.
+# under /usr with a stripped program, depending on the runtime libraries and the caption font but
+# on no development package, and with nothing for lintian to say.
 # Usage: install_package.sh BUILD_DIR [SOURCE_DIR]
 set -euo pipefail
 
@@ -47,6 +47,9 @@ if ! diff -u <(gridora_installed_files | sed 's|^755|-rwxr-xr-x root/root|; s|^6
 fi
 
 dpkg-deb -x "$deb" "$work/tree"
-file "$work/tree/usr/bin/gridora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+file "$work/tree/usr/games/gridora" | grep -q ', stripped' || fail "the packaged program is not stripped"
+
+# As clean as Debian's own games: no error, no warning. As root, lintian says so on stderr first.
+lintian --fail-on error,warning "$deb" 2> >(grep -v 'running with root privileges' >&2) || fail "lintian"
 
 echo "package $(basename "$deb") is sound"

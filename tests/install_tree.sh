@@ -34,7 +34,7 @@ done
 entry="$root/share/applications/gridora.desktop"
 exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 icon_name=$(sed -n 's/^Icon=//p' "$entry")
-[ -x "$root/bin/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
+[ -x "$root/games/$exec_name" ] || fail "Exec=$exec_name is not an installed program"
 [ -f "$root/share/icons/hicolor/48x48/apps/$icon_name.png" ] || fail "Icon=$icon_name is not an installed icon"
 
 # Cross-checks the metainfo with the tree: its launchable must be the installed desktop entry.

@@ -2,7 +2,7 @@
 // Run by with-pulse.sh, which provides a private sound server.
 
 #include "fakes.h"
-#include "sound/sound_module.h"
+#include "sound/qt_cue_player.h"
 #include "ui/main_window.h"
 
 #include <QApplication>
@@ -97,7 +97,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!recorder.blocks.empty(), 5000);
 
         QTemporaryDir dir;
-        SoundModule player(SOUND_MODULE); // the module as the program loads it
+        QtCuePlayer player;
         MainWindow window([] { return 0.5; });
         std::ostringstream errors;
         Form1 form(window, player, {dir.path().toStdString()}, errors);

@@ -8,18 +8,11 @@
 
 #include <stdexcept>
 
-QtCuePlayer::QtCuePlayer(std::function<void(const std::string&)> onError) : onError(std::move(onError))
-{
-    // Connects to the sound server and learns its devices, so the first cue is not late.
-    QMediaDevices::defaultAudioOutput();
-}
+QtCuePlayer::QtCuePlayer() = default;
 
 QtCuePlayer::~QtCuePlayer() = default;
 
-extern "C" Q_DECL_EXPORT CuePlayer* gridoraCreateCuePlayer(std::function<void(const std::string&)> onError)
-{
-    return new QtCuePlayer(std::move(onError));
-}
+void QtCuePlayer::connectToServer() { QMediaDevices::defaultAudioOutput(); }
 
 std::string QtCuePlayer::cueBytes(int id) const
 {

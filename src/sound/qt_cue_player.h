@@ -8,21 +8,23 @@
 class QSoundEffect;
 
 // Plays the cue files with QSoundEffect and reads the cues from the program's resources.
-// It lives in the sound module (see sound_module.h), with Qt Multimedia and its libraries.
+// Connecting to the sound server takes milliseconds, so it waits for connectToServer(), which the
+// program calls once its window is on screen; a cue played before that connects first.
 class QtCuePlayer : public CuePlayer {
 public:
-    // onError is told when the device cannot play a cue, which happens after play() returned.
-    explicit QtCuePlayer(std::function<void(const std::string&)> onError);
+    QtCuePlayer();
     ~QtCuePlayer() override;
+
+    // Connects to the sound server and learns its devices, so the first cue is not late.
+    void connectToServer();
 
     std::string cueBytes(int id) const override;
     void setLocation(const std::string& path) override;
     void play() override;
 
-private:
+    // Told when the device cannot play a cue, which happens after play() returned.
     std::function<void(const std::string&)> onError;
+
+private:
     std::unique_ptr<QSoundEffect> effect;
 };
-
-// The sound module's entry point: a new player, already connected to the sound server.
-extern "C" CuePlayer* gridoraCreateCuePlayer(std::function<void(const std::string&)> onError);
