@@ -1,36 +1,45 @@
 # Gridora: `make run` to play, `make test` to check everything. Both install what is missing.
 BUILD ?= build
 JOBS ?= $(shell nproc)
+# configure,ON|OFF: configures the build with or without the tests.
+configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1)
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps test-deps build run test bench install package clean
 
 all: build
 
+# What building and running need; test-deps adds the tools of the tests, the bench and the package.
 deps:
 	scripts/install-deps.sh
 
+test-deps:
+	scripts/install-deps.sh --test
+
+# The game alone, without the tests.
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(call configure,OFF)
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
 	$(BUILD)/gridora
 
-test: build
+test: test-deps
+	$(call configure,ON)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Start-up, idle and response figures against a minimal Qt window; writes bench/RESULTS.md.
-bench: build
+bench: test-deps build
 	bench/run.sh $(BUILD)
 
-# `make install` puts Gridora under PREFIX; DESTDIR=/some/folder stages it there instead.
+# `make install` puts Gridora under PREFIX (the program in PREFIX/games); DESTDIR=/some/folder
+# stages it there instead.
 PREFIX ?= /usr/local
-.PHONY: install package
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
 # The Debian package: $(BUILD)/gridora_<version>_<architecture>.deb
-package: build
+package: test-deps build
 	cmake --build $(BUILD) --target package
 
 clean:

@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Gridora need.
-# Idempotent: asks apt only for what is missing, and runs `apt-get update` at most once.
+# Installs the Debian packages Gridora needs. Idempotent: asks apt only for what is missing, and
+# runs `apt-get update` at most once.
+#
+#   scripts/install-deps.sh          what building and running the game need (make run, make build)
+#   scripts/install-deps.sh --test   that, and what the tests, the bench and the package need
 set -euo pipefail
 
 packages=(
   # build
-  cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfontconfig-dev
+  cmake g++ make qt6-base-dev qt6-multimedia-dev libfontconfig-dev
   # run: the captions are laid out for DejaVu Sans Condensed; Qt talks to the sound server itself
   fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0
-  # tests: a display, a sound server, input and screen capture, sound analysis, package checks
-  xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream dpkg-dev file python3
 )
+if [ "${1:-}" = --test ]; then
+  packages+=(
+    # a display, a sound server, input and screen capture, sound analysis
+    xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3
+    # the package and its checks
+    dpkg-dev file desktop-file-utils appstream lintian
+    # the bench's probe
+    pkg-config libx11-dev libxdamage-dev libxfixes-dev libxtst-dev
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do
