@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "ui/main_window.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -26,13 +27,15 @@ struct Window {
     std::mt19937 random;
     MainWindow window{[this] { return std::uniform_real_distribution<double>(0, 1)(random); }};
     Form1 form{window, player, {dir.path().toStdString()}};
-    std::vector<QString> boxes; // texts of the message boxes, closed as they appear
+    QStringList boxes; // texts of the message boxes, closed as they appear
     QTimer closer;
 
     Window()
     {
         window.attach(form);
         window.show();
+        if (!QTest::qWaitForWindowActive(&window)) // keys go to the focus of the active window
+            qFatal("the window never became active");
         // A modal box runs its own event loop: watch for it from outside and press OK.
         QObject::connect(&closer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -51,6 +54,20 @@ struct Window {
         QTest::mouseClick(&window, button, {}, pixelOf(50 * col, 50 * row));
     }
     QColor pixel(double x, double y) { return window.grab().toImage().pixelColor(pixelOf(x, y)); }
+    // The cells, row by row, as the screen reader reads them.
+    QString cellNames()
+    {
+        QStringList names;
+        for (int i = 0; i < 9; ++i)
+            names << table()->child(i)->text(QAccessible::Name);
+        return names.join(" | ");
+    }
+    QAccessibleInterface* table() { return QAccessible::queryAccessibleInterface(control("Board")); }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(QChar(key)), autoRepeat);
+        QApplication::sendEvent(QApplication::focusWidget(), &press);
+    }
     QString selected()
     {
         QString digits;
@@ -186,7 +203,7 @@ private slots:
         for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}, {3, 3}})
             w.clickCell(col, row);
         w.clickCell(2, 3, Qt::RightButton); // any button moves: the second person wins column 2
-        QCOMPARE(w.boxes, std::vector<QString>{"O's win"});
+        QCOMPARE(w.boxes, QStringList{"O's win"});
         QCOMPARE(w.control<QLineEdit>("Text1")->text(), QString("#moves=3"));
         QCOMPARE(w.player.played, (std::vector<int>{109, 101})); // no cue for the opponent's win
         w.clickCell(3, 1);
@@ -195,8 +212,71 @@ private slots:
         w.click("Command1"); // and the local player wins the next, with the victory cue
         for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}})
             w.clickCell(col, row);
-        QCOMPARE(w.boxes, (std::vector<QString>{"O's win", "X's win"}));
+        QCOMPARE(w.boxes, (QStringList{"O's win", "X's win"}));
         QCOMPARE(w.player.played.back(), 103);
+    }
+
+    void digitKeysPlayTheirCellsAsLeftClicksDo()
+    {
+        Window w;
+        w.click("Check1"); // two people: every move places a mark
+        QString played;
+        for (Qt::KeyboardModifiers keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
+            for (int digit = 1; digit <= 9; ++digit) {
+                w.click("Command1"); // the focus on a button at first, then on the board
+                w.key(Qt::Key(Qt::Key_0 + digit), keypad);
+                for (int i = 0; i < 9; ++i)
+                    if (w.form.board[i % 3 + 1][i / 3 + 1])
+                        played += QString::number(i + 1);
+            }
+        }
+        QCOMPARE(played, QString("123456789789456123"));
+        QCOMPARE(w.form.moves, 1);
+
+        // Shift may be needed for digits; other modifiers and a held key's repeats do nothing.
+        w.click("Command1");
+        w.key(Qt::Key_5, Qt::ControlModifier);
+        w.key(Qt::Key_5, Qt::AltModifier);
+        w.key(Qt::Key_5, Qt::ShiftModifier);
+        w.key(Qt::Key_1, Qt::ShiftModifier, true);
+        QCOMPARE(w.form.board, grid(".../.2./..."));
+
+        // In the counter box a digit is typing.
+        w.control("Text1")->setFocus();
+        w.key(Qt::Key_7);
+        QCOMPARE(w.form.board, grid(".../.2./..."));
+        QCOMPARE(w.control<QLineEdit>("Text1")->text(), QString("#moves=17"));
+    }
+
+    void theBoardIsATableThatSaysWhatEachCellShows()
+    {
+        Window w;
+        QAccessibleInterface* table = w.table();
+        QCOMPARE(std::tuple(table->role(), table->text(QAccessible::Name), table->childCount()),
+                 std::tuple(QAccessible::Table, QString("Board"), 9));
+        QCOMPARE(std::pair(table->tableInterface()->rowCount(), table->tableInterface()->columnCount()), std::pair(3, 3));
+        QCOMPARE(table->text(QAccessible::Description), QString("No game: press Start"));
+        w.click("Check1");
+        w.click("Command1");
+        w.key(Qt::Key_4);
+        w.key(Qt::Key_3);
+        QCOMPARE(w.cellNames(), QString("top left, empty | top, empty | top right, O | left, X | centre, empty | "
+                                        "right, empty | bottom left, empty | bottom, empty | bottom right, empty"));
+        QCOMPARE(table->focusChild(), table->tableInterface()->cellAt(0, 2));
+        QVERIFY(table->focusChild()->state().focused);
+        w.click("Option2");
+        QCOMPARE(w.cellNames().section(" | ", 2, 3), QString("top right, X | left, O"));
+
+        const std::tuple<const char*, int, const char*> standings[] = {
+            {"1../.../...", 2, "Your turn"}, {"1../.../...", 1, "Opponent's turn"},
+            {"121/221/112", 1, "Board full: press Start"}, {"121/221/112", 0, "No game: press Start"}};
+        for (auto [board, turn, said] : standings) {
+            w.form.board = grid(board);
+            w.form.turn = turn;
+            QCOMPARE(table->text(QAccessible::Description), QString(said));
+        }
+        QCOMPARE(std::pair(w.control("Text1")->accessibleName(), w.control("Frame2")->accessibleName()),
+                 std::pair(QString("Moves"), QString("Your symbol")));
     }
 
     void theTimerRunsOnlyWhileATickHasWork()
@@ -212,7 +292,7 @@ private slots:
         QVERIFY(!timer->isActive());
         w.form.winner = 2; // a win waiting for a tick, as a fixed reply can leave one
         w.click("Option3");
-        QTRY_COMPARE(w.boxes, std::vector<QString>{"X's win"});
+        QTRY_COMPARE(w.boxes, QStringList{"X's win"});
         QVERIFY(!timer->isActive());
         w.click("Check1");
         w.click("Command1");
@@ -241,7 +321,7 @@ private slots:
                     ++marks[w.form.board[c][r]];
             QVERIFY(std::abs(marks[1] - marks[2]) <= 1);
             if (strength == std::string("Option7")) // this naive player loses to "Best"
-                QCOMPARE(w.boxes, std::vector<QString>{"O's win"});
+                QCOMPARE(w.boxes, QStringList{"O's win"});
             else
                 QVERIFY(w.boxes.size() == 1 || marks[0] == 0);
         }

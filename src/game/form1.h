@@ -10,6 +10,15 @@
 class CuePlayer;
 class Toolkit;
 
+// What a cell holding `mark` shows, read from the symbol buttons as they stand: drawboard draws
+// it and the board's accessible cells name it, so the two always agree. Two tests, not one choice:
+// with neither button selected a mark shows nothing.
+struct Symbols {
+    bool o = false;
+    bool x = false;
+};
+Symbols symbolsOf(int mark, const Toolkit& toolkit);
+
 // The main window's logic: the game record and one method per event handler and procedure.
 // The Qt window turns its events into these calls and implements Toolkit for them:
 //

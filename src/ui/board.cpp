@@ -29,23 +29,25 @@ void Form1::drawboard()
     toolkit.line(30, 125, 170, 125);
     for (int i = 1; i <= 3; ++i) {
         for (int j = 1; j <= 3; ++j) {
-            const int cx = 50 * i;
-            const int cy = 50 * j;
-            // Two independent tests per mark, not either/or: the symbol buttons are read afresh.
-            if (board[i][j] == cell::opponent) {
-                if (toolkit.optionValue(1))
-                    toolkit.circle(cx, cy, 10);
-                if (toolkit.optionValue(2))
-                    drawX(cx, cy);
-            }
-            if (board[i][j] == cell::player) {
-                if (toolkit.optionValue(2))
-                    toolkit.circle(cx, cy, 10);
-                if (toolkit.optionValue(1))
-                    drawX(cx, cy);
-            }
+            const Symbols shown = symbolsOf(board[i][j], toolkit);
+            if (shown.o)
+                toolkit.circle(50 * i, 50 * j, 10);
+            if (shown.x)
+                drawX(50 * i, 50 * j);
         }
     }
+}
+
+Symbols symbolsOf(int mark, const Toolkit& toolkit)
+{
+    // Value 2 is the local player's symbol, value 1 the other one.
+    const bool playerIsX = toolkit.optionValue(1);
+    const bool playerIsO = toolkit.optionValue(2);
+    if (mark == cell::player)
+        return {playerIsO, playerIsX};
+    if (mark == cell::opponent)
+        return {playerIsX, playerIsO};
+    return {};
 }
 
 void Form1::drawX(int cx, int cy)

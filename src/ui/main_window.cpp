@@ -1,12 +1,14 @@
 #include "ui/main_window.h"
 
 #include "game/form1.h"
+#include "ui/accessible_board.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -82,6 +84,19 @@ void paintWhiteOnBlack(QWidget* widget)
 }
 
 QColor fromRgb(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+
+// The cell, 1 to 9 row by row, that a digit key stands for; 0 for any other key. The main
+// keyboard's digits read like the board, the keypad's sit where the cells do. Shift is allowed:
+// some layouts need it for digits.
+int cellOfKey(const QKeyEvent& key)
+{
+    const int digit = key.key() - Qt::Key_0;
+    if (digit < 1 || digit > 9 || (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+        return 0;
+    if (!(key.modifiers() & Qt::KeypadModifier))
+        return digit;
+    return digit <= 3 ? digit + 6 : digit >= 7 ? digit - 6 : digit;
+}
 } // namespace
 
 void applyLook()
@@ -116,6 +131,8 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
     Option4 = place(new QRadioButton("Computer First", this), "Option4", 480, 4800, 1335, 255);
     Option3 = place(new QRadioButton("You Go First", this), "Option3", 480, 4560, 1335, 255);
     Command1 = place(new QPushButton("Start ", this), "Command1", 5160, 120, 1215, 615);
+    Text1->setAccessibleName("Moves");
+    Frame2->setAccessibleName("Your symbol");
 
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Option7, Option6, Option5, Check1,
                                                       Frame2, Option1, Option2, Option4, Option3})
@@ -146,6 +163,7 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
 void MainWindow::attach(Form1& game)
 {
     form = &game;
+    board = new AccessibleBoard(game, *this, this);
     const auto on = [this](QAbstractButton* button, void (Form1::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, handler] { handle([&] { (form->*handler)(); }); });
     };
@@ -174,7 +192,14 @@ template <typename Handler>
 void MainWindow::handle(Handler handler)
 {
     handler();
+    syncWithGame();
+}
+
+// After every handler: the timer, and what assistive technology knows of the board.
+void MainWindow::syncWithGame()
+{
     syncTimer();
+    board->refresh();
 }
 
 // A tick with no computer move to make and no win to announce does nothing but process events,
@@ -245,7 +270,8 @@ int MainWindow::outerWidthTwips() const { return frameGeometry().width() * twips
 
 void MainWindow::messageBox(const std::string& text)
 {
-    syncTimer(); // the game has just stopped: no ticks while the box is open
+    // The game has just stopped: no ticks while the box is open, and the last move is told first.
+    syncWithGame();
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
@@ -266,6 +292,7 @@ void MainWindow::showEvent(QShowEvent* event)
     if (!activated && form) {
         activated = true;
         handle([this] { form->activate(); });
+        board->setGeometry(QRectF(toPixels(30, 30), toPixels(170, 170)).toRect());
     }
 }
 
@@ -298,6 +325,23 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
     const double x = left + p.x() * (right - left) / width();
     const double y = top + p.y() * (bottom - top) / height();
     handle([&] { form->mouseDown(x, y); });
+}
+
+// A digit places a mark exactly as a left click in the centre of its cell does. Keys typed into
+// Text1 never get here: the box takes them.
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int cell = cellOfKey(*event);
+    if (!form || cell == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (event->isAutoRepeat()) // a held key is one move
+        return;
+    board->setFocus(Qt::OtherFocusReason); // so a screen reader follows the moves on the board
+    const int col = (cell - 1) % 3 + 1;
+    const int row = (cell - 1) / 3 + 1;
+    handle([&] { form->mouseDown(50 * col, 50 * row); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

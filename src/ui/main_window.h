@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+class AccessibleBoard;
 class Form1;
 class QCheckBox;
 class QGroupBox;
@@ -56,6 +57,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -69,6 +71,7 @@ private:
     template <typename Handler>
     void handle(Handler handler);
     void syncTimer();
+    void syncWithGame();
     QPointF toPixels(double x, double y) const;
 
     QLineEdit* Text1 = nullptr;
@@ -84,6 +87,7 @@ private:
     QRadioButton* Option4 = nullptr;
     QRadioButton* Option3 = nullptr;
     QPushButton* Command1 = nullptr;
+    AccessibleBoard* board = nullptr;
 
     Form1* form = nullptr;
     std::function<double()> random;

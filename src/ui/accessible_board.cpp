@@ -1,0 +1,205 @@
+#include "ui/accessible_board.h"
+
+#include "game/form1.h"
+
+#include <QAccessibleWidget>
+#include <QPointer>
+
+namespace {
+const char* const places[] = {"top left", "top",    "top right",   "left",        "centre",
+                              "right",    "bottom left", "bottom", "bottom right"};
+
+// One cell of the table. Qt's AT-SPI bridge takes every child of a table for a table cell.
+class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
+public:
+    BoardCell(AccessibleBoard* board, int index) : board(board), index(index) {}
+
+    bool isValid() const override { return board; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return board->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(board); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? board->cellName(index) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = true;
+        state.focused = board->hasFocus() && board->focusedCell() == index;
+        return state;
+    }
+    // The cells are as wide as the grid lines make them: 30 to 75, 75 to 125, 125 to 170.
+    QRect rect() const override
+    {
+        static constexpr double edges[] = {0, 45, 95, 140};
+        const auto edge = [](int i, int length) { return int(edges[i] * length / 140); };
+        const int col = index % 3, row = index / 3;
+        const QPoint topLeft(edge(col, board->width()), edge(row, board->height()));
+        const QPoint bottomRight(edge(col + 1, board->width()), edge(row + 1, board->height()));
+        return QRect(board->mapToGlobal(topLeft), board->mapToGlobal(bottomRight) - QPoint(1, 1));
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableCellInterface ? static_cast<QAccessibleTableCellInterface*>(this) : nullptr;
+    }
+
+    bool isSelected() const override { return false; }
+    QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+    QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+    int columnIndex() const override { return index % 3; }
+    int rowIndex() const override { return index / 3; }
+    int columnExtent() const override { return 1; }
+    int rowExtent() const override { return 1; }
+    QAccessibleInterface* table() const override { return parent(); }
+
+private:
+    QPointer<AccessibleBoard> board;
+    int index;
+};
+
+class BoardTable : public QAccessibleWidget, public QAccessibleTableInterface {
+public:
+    explicit BoardTable(AccessibleBoard* board) : QAccessibleWidget(board, QAccessible::Table)
+    {
+        // Registered once: Qt's cache owns the cells from here on, and gives each its id.
+        for (int i = 0; i < 9; ++i)
+            cells[i] = QAccessible::registerAccessibleInterface(new BoardCell(board, i));
+    }
+    ~BoardTable() override
+    {
+        for (QAccessible::Id id : cells)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return "Board";
+        return t == QAccessible::Description ? board()->description() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return 9; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < 9 ? QAccessible::accessibleInterface(cells[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int i = 0; i < 9; ++i)
+            if (QAccessible::accessibleInterface(cells[i]) == child)
+                return i;
+        return -1;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return board()->hasFocus() ? child(board()->focusedCell()) : nullptr;
+    }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessibleInterface* cellAt(int row, int column) const override { return child(row * 3 + column); }
+    int rowCount() const override { return 3; }
+    int columnCount() const override { return 3; }
+    QAccessibleInterface* caption() const override { return nullptr; }
+    QAccessibleInterface* summary() const override { return nullptr; }
+    QString columnDescription(int) const override { return {}; }
+    QString rowDescription(int) const override { return {}; }
+    // Nothing on the board is ever selected.
+    int selectedCellCount() const override { return 0; }
+    QList<QAccessibleInterface*> selectedCells() const override { return {}; }
+    int selectedColumnCount() const override { return 0; }
+    int selectedRowCount() const override { return 0; }
+    QList<int> selectedColumns() const override { return {}; }
+    QList<int> selectedRows() const override { return {}; }
+    bool isColumnSelected(int) const override { return false; }
+    bool isRowSelected(int) const override { return false; }
+    bool selectRow(int) override { return false; }
+    bool selectColumn(int) override { return false; }
+    bool unselectRow(int) override { return false; }
+    bool unselectColumn(int) override { return false; }
+    void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+private:
+    AccessibleBoard* board() const { return static_cast<AccessibleBoard*>(widget()); }
+
+    QAccessible::Id cells[9] = {};
+};
+
+QAccessibleInterface* boardFactory(const QString&, QObject* object)
+{
+    auto* board = qobject_cast<AccessibleBoard*>(object);
+    return board ? new BoardTable(board) : nullptr;
+}
+
+void sendToAccessibility(QObject* object, QAccessible::Event type, int child = -1)
+{
+    QAccessibleEvent event(object, type);
+    event.setChild(child);
+    QAccessible::updateAccessibility(&event);
+}
+} // namespace
+
+AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit, QWidget* parent)
+    : QWidget(parent), game(game), toolkit(toolkit)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
+    (void)factoryInstalled;
+    setObjectName("Board");
+    setAttribute(Qt::WA_TransparentForMouseEvents); // presses reach the window's handler
+    setFocusPolicy(Qt::ClickFocus);                  // keys give it the focus; Tab passes it by
+    for (int i = 0; i < 9; ++i)
+        names[i] = cellName(i);
+    said = description();
+}
+
+QString AccessibleBoard::cellName(int index) const
+{
+    // board is indexed (column, row); the table goes row by row.
+    const Symbols shown = symbolsOf(game.board[index % 3 + 1][index / 3 + 1], toolkit);
+    return QString("%1, %2").arg(places[index], shown.x ? "X" : shown.o ? "O" : "empty");
+}
+
+QString AccessibleBoard::description() const
+{
+    if (game.turn == 0)
+        return "No game: press Start";
+    bool full = true;
+    for (int col = 1; col <= 3; ++col)
+        for (int row = 1; row <= 3; ++row)
+            full = full && game.board[col][row] != cell::empty;
+    if (full)
+        return "Board full: press Start";
+    return game.turn == 2 ? "Your turn" : "Opponent's turn";
+}
+
+void AccessibleBoard::refresh()
+{
+    int played = -1;
+    for (int i = 0; i < 9; ++i) {
+        const QString name = cellName(i);
+        if (name == names[i])
+            continue;
+        if (names[i].endsWith(", empty"))
+            played = i;
+        names[i] = name;
+        sendToAccessibility(this, QAccessible::NameChanged, i);
+    }
+    if (played >= 0) {
+        current = played;
+        if (hasFocus())
+            sendToAccessibility(this, QAccessible::Focus, current);
+    }
+    if (description() != said) {
+        said = description();
+        sendToAccessibility(this, QAccessible::DescriptionChanged);
+    }
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "game/state.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class Toolkit;
+
+// The board as assistive technology sees it: an invisible widget over the grid whose accessible
+// is a table named "Board", 3 rows by 3 columns, with cells named by place and what they show
+// ("centre, X") and a description that says where the game stands. The window calls refresh()
+// after every handler; a cell that has just got a mark becomes the focused cell, which a screen
+// reader speaks while the board has the keyboard focus.
+//
+//     AccessibleBoard cells(form, window, &window);   // over the grid, out of the tab chain
+//     cells.setFocus(); form.mouseDown(100, 100); cells.refresh();   // "centre, X" is spoken
+class AccessibleBoard : public QWidget {
+    Q_OBJECT
+public:
+    AccessibleBoard(const GameRecord& game, const Toolkit& toolkit, QWidget* parent);
+
+    // Cells row by row, 0 top left to 8 bottom right.
+    QString cellName(int index) const;
+    QString description() const;
+    int focusedCell() const { return current; }
+
+    // Tells assistive technology what changed since the last call.
+    void refresh();
+
+private:
+    const GameRecord& game;
+    const Toolkit& toolkit;
+    int current = 4;
+    std::array<QString, 9> names;
+    QString said;
+};
