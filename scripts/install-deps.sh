@@ -16,6 +16,8 @@ if [ "${1:-}" = --test ]; then
   packages+=(
     # a display, a sound server, input and screen capture, sound analysis
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3
+    # a screen reader on its own buses, speaking through the sound server
+    orca at-spi2-core dbus speech-dispatcher-espeak-ng
     # the package and its checks
     dpkg-dev file desktop-file-utils appstream lintian
     # the bench's probe

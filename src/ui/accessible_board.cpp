@@ -3,6 +3,7 @@
 #include "game/form1.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QPointer>
 
 namespace {
@@ -156,6 +157,9 @@ AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit,
     setObjectName("Board");
     setAttribute(Qt::WA_TransparentForMouseEvents); // presses reach the window's handler
     setFocusPolicy(Qt::ClickFocus);                  // keys give it the focus; Tab passes it by
+    pacer.setSingleShot(true);
+    pacer.setInterval(600);
+    connect(&pacer, &QTimer::timeout, this, &AccessibleBoard::tellNext);
     for (int i = 0; i < 9; ++i)
         names[i] = cellName(i);
     said = description();
@@ -193,13 +197,43 @@ void AccessibleBoard::refresh()
         names[i] = name;
         sendToAccessibility(this, QAccessible::NameChanged, i);
     }
-    if (played >= 0) {
+    if (played >= 0 && hasFocus() && QAccessible::isActive()) {
+        untold.push_back(played);
+        if (!pacer.isActive())
+            tellNext();
+    } else if (played >= 0) {
         current = played;
-        if (hasFocus())
-            sendToAccessibility(this, QAccessible::Focus, current);
     }
     if (description() != said) {
         said = description();
         sendToAccessibility(this, QAccessible::DescriptionChanged);
     }
+}
+
+void AccessibleBoard::tellNext()
+{
+    if (untold.empty())
+        return;
+    current = untold.front();
+    untold.pop_front();
+    if (hasFocus())
+        sendToAccessibility(this, QAccessible::Focus, current);
+    pacer.start();
+}
+
+void AccessibleBoard::takeFocus()
+{
+    if (hasFocus())
+        return;
+    setFocus(Qt::OtherFocusReason);
+    if (QAccessible::isActive()) {
+        sendToAccessibility(this, QAccessible::Focus, current); // the board, then its cell
+        pacer.start();
+    }
+}
+
+void AccessibleBoard::finishTelling()
+{
+    while (!untold.empty() || pacer.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
 }

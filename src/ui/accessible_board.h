@@ -3,9 +3,11 @@
 #include "game/state.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
+#include <deque>
 
 class Toolkit;
 
@@ -16,7 +18,10 @@ class Toolkit;
 // reader speaks while the board has the keyboard focus.
 //
 //     AccessibleBoard cells(form, window, &window);   // over the grid, out of the tab chain
-//     cells.setFocus(); form.mouseDown(100, 100); cells.refresh();   // "centre, X" is spoken
+//     form.mouseDown(100, 100); cells.refresh(); cells.takeFocus();   // "centre, X" is spoken
+//
+// A screen reader drops a focus change that a newer one overtakes before it has spoken it, and
+// the computer answers within milliseconds: so the moves are told one at a time, a little apart.
 class AccessibleBoard : public QWidget {
     Q_OBJECT
 public:
@@ -29,11 +34,19 @@ public:
 
     // Tells assistive technology what changed since the last call.
     void refresh();
+    // Gives the board the keyboard focus, so the moves are told from now on.
+    void takeFocus();
+    // Returns once every move has been told, letting no input in meanwhile.
+    void finishTelling();
 
 private:
+    void tellNext();
+
     const GameRecord& game;
     const Toolkit& toolkit;
     int current = 4;
     std::array<QString, 9> names;
     QString said;
+    std::deque<int> untold;
+    QTimer pacer; // the time a screen reader has for one move
 };

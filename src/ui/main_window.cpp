@@ -270,8 +270,9 @@ int MainWindow::outerWidthTwips() const { return frameGeometry().width() * twips
 
 void MainWindow::messageBox(const std::string& text)
 {
-    // The game has just stopped: no ticks while the box is open, and the last move is told first.
+    // The game has just stopped: no ticks while the box is open, and the last moves are told first.
     syncWithGame();
+    board->finishTelling();
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
 }
@@ -338,10 +339,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     }
     if (event->isAutoRepeat()) // a held key is one move
         return;
-    board->setFocus(Qt::OtherFocusReason); // so a screen reader follows the moves on the board
     const int col = (cell - 1) % 3 + 1;
     const int row = (cell - 1) / 3 + 1;
     handle([&] { form->mouseDown(50 * col, 50 * row); });
+    board->takeFocus(); // a screen reader follows the moves on the board from here on
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
