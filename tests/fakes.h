@@ -33,15 +33,15 @@ inline Board grid(const std::string& rows)
 }
 
 struct FakeToolkit : Toolkit {
-    Strings calls;                    // drawing operations and message boxes, in order
+    Strings calls; // drawing operations, in order
+    Strings boxes; // message boxes
     bool options[8] = {false, true, false, true, false, true, false, false}; // start values
     int check1 = 1;
     int widthTwips = 7500;
     bool timer1 = true;
     std::string text1 = "Text1";
-    std::deque<double> randoms;       // scripted numbers, used first
-    std::function<double()> moreRandoms;
-    int randomsDrawn = 0;
+    std::deque<double> randoms;          // scripted numbers; drawing one more is an error
+    std::function<double()> moreRandoms; // or an endless supply
     std::function<void()> pendingEvents; // what the next doEvents runs
 
     // Selects an option button and deselects the others of its group.
@@ -50,14 +50,6 @@ struct FakeToolkit : Toolkit {
         const int first = option <= 2 ? 1 : option <= 4 ? 3 : 5, last = first == 5 ? 7 : first + 1;
         for (int o = first; o <= last; ++o)
             options[o] = o == option;
-    }
-    Strings messages() const
-    {
-        Strings out;
-        for (const auto& c : calls)
-            if (c.rfind("box ", 0) == 0)
-                out.push_back(c.substr(4));
-        return out;
     }
     void record(const std::string& what, std::initializer_list<double> values)
     {
@@ -80,7 +72,7 @@ struct FakeToolkit : Toolkit {
     void line(double x1, double y1, double x2, double y2) override { record("line", {x1, y1, x2, y2}); }
     void circle(double x, double y, double r) override { record("circle", {x, y, r}); }
     int outerWidthTwips() const override { return widthTwips; }
-    void messageBox(const std::string& text) override { calls.push_back("box " + text); }
+    void messageBox(const std::string& text) override { boxes.push_back(text); }
     void doEvents() override
     {
         if (pendingEvents)
@@ -88,11 +80,8 @@ struct FakeToolkit : Toolkit {
     }
     double rnd() override
     {
-        ++randomsDrawn;
-        if (randoms.empty() && moreRandoms)
-            return moreRandoms();
         if (randoms.empty())
-            throw std::logic_error("the test scripted too few random numbers");
+            return moreRandoms ? moreRandoms() : throw std::logic_error("a random number the test did not script");
         const double r = randoms.front();
         randoms.pop_front();
         return r;
@@ -136,10 +125,21 @@ struct Game {
         tk.check1 = computer;
         form.command1Click();
     }
-    void click(int col, int row) { form.mouseDown(50.0 * col, 50.0 * row); }
-    void clicks(std::initializer_list<std::pair<int, int>> cells)
+    // Plays a script: "t" a tick, "12" a click on cell (1, 2), "r0.5" a scripted random number,
+    // "o4" option button 4 selected without a click.
+    Game& play(const std::string& script)
     {
-        for (auto [col, row] : cells)
-            click(col, row);
+        std::istringstream words(script);
+        for (std::string w; words >> w;) {
+            if (w == "t")
+                form.timer1Timer();
+            else if (w[0] == 'r')
+                tk.randoms.push_back(std::stod(w.substr(1)));
+            else if (w[0] == 'o')
+                tk.select(w[1] - '0');
+            else
+                form.mouseDown(50.0 * (w[0] - '0'), 50.0 * (w[1] - '0'));
+        }
+        return *this;
     }
 };

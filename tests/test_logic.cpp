@@ -1,0 +1,340 @@
+// The game's logic over the recording fakes: the rules as pure functions, drawing, "Start " and
+// the clicks, the cues and their file, and the computer's turn.
+
+#include "ai/line_search.h"
+#include "fakes.h"
+#include "game/win.h"
+
+#include <QDir>
+#include <QTest>
+
+#include <random>
+
+namespace {
+std::string contents(const std::string& path) { return (std::ostringstream() << std::ifstream(path).rdbuf()).str(); }
+
+const Strings gridLines = {"line 125 30 125 170", "line 75 30 75 170", "line 30 75 170 75", "line 30 125 170 125"};
+
+// The drawing calls after cls and the pen width.
+Strings strokes(const FakeToolkit& tk) { return Strings(tk.calls.end() - (tk.calls.size() - 2), tk.calls.end()); }
+
+} // namespace
+
+class Logic : public QObject {
+    Q_OBJECT
+private slots:
+    void cellIndexSplitsTheSurfaceAtTheGridLines()
+    {
+        const std::pair<double, int> cases[] = {{74.9f, 1}, {75, 2}, {124.9f, 2}, {125, 3}, {-20, 1}, {200, 3},
+                                                {-1e9, 1},  {1e9, 3}, {50, 1},     {100, 2}, {std::nan(""), 1}};
+        for (auto [c, index] : cases)
+            QVERIFY2(cellIndex(c) == index, qPrintable(QString::number(c)));
+    }
+
+    void wonRecordsTheFirstFullLineOnly()
+    {
+        const std::pair<const char*, int> cases[] = {
+            {"1../1../1..", 1}, {".2./.2./.2.", 2}, {"222/.../...", 2}, {".../.../111", 1}, {"2../.2./..2", 2},
+            {"..1/.1./1..", 1}, {"22./.../...", 0}, {"221/.../...", 0}, {"121/221/112", 0}, {"2.1/2.1/2.1", 2}};
+        for (auto [rows, winner] : cases) {
+            Game game;
+            game.form.board = grid(rows);
+            game.form.turn = 1;
+            game.form.won();
+            QCOMPARE(std::tuple(rows, game.form.winner, game.form.turn), std::tuple(rows, winner, winner ? 0 : 1));
+        }
+        Game game; // never clears winner; index 0 is never looked at
+        game.form.winner = 2;
+        game.form.board[0][1] = game.form.board[0][2] = game.form.board[0][3] = 1;
+        game.form.won();
+        QCOMPARE(game.form.winner, 2);
+    }
+
+    // openLine finds the first line in line order with two of a mark and a gap; movetowin (mark 1)
+    // and movetoblock (mark 2) fill that gap with the computer's mark, draw, and check for a win.
+    void theLineMovesFillTheFirstOpenLine()
+    {
+        const std::tuple<const char*, int, int, int> cases[] = { // board, mark, gap (column, row), winner after
+            {".1./.../.1.", 1, 22, 1}, {"1../.../..1", 1, 22, 1}, {".../.2./2..", 2, 31, 0}, {".../.../.22", 2, 13, 0},
+            {"22./2../...", 2, 13, 0}, {".2./1.1/.2.", 2, 22, 1}, {"2../2../1..", 2, 0, 0},  {"1../1../1..", 1, 0, 0},
+            {"1../1../...", 2, 0, 0},  {".../.../...", 2, 0, 0},  {"121/221/112", 1, 0, 0}};
+        for (auto [rows, mark, gap, winner] : cases) {
+            const CellPos found = openLine(grid(rows), mark).value_or(CellPos{});
+            Game game;
+            game.form.board = grid(rows);
+            game.form.turn = 1;
+            mark == 1 ? game.form.movetowin() : game.form.movetoblock();
+            Board after = grid(rows);
+            after[gap / 10][gap % 10] = gap ? 1 : 0;
+            QCOMPARE(std::tuple(rows, found.col * 10 + found.row, game.form.board, game.form.turn, game.form.winner, game.tk.calls.empty()),
+                     std::tuple(rows, gap, after, gap ? (winner ? 0 : 2) : 1, winner, gap == 0));
+        }
+    }
+
+    // The pen is the outer width over 500, an exact half rounded to the even neighbour.
+    void activationSetsScaleColoursAndCounterThenDraws()
+    {
+        for (auto [twips, pen] : {std::pair{7250, "14"}, {7500, "15"}, {7750, "16"}, {6525, "13"}}) {
+            Game game;
+            game.tk.widthTwips = twips;
+            game.form.moves = 3;
+            game.form.activate();
+            Strings expected = {"scale -20 0 200 200", "fore 16777215", "back 0", "cls", "width " + std::string(pen)};
+            expected.insert(expected.end(), gridLines.begin(), gridLines.end());
+            QCOMPARE(std::tuple(game.tk.calls, game.tk.text1, game.form.moves), std::tuple(expected, std::string("#moves=0"), 3));
+        }
+    }
+
+    void marksAreDrawnColumnByColumnInTheChosenSymbols()
+    {
+        Game game;
+        game.form.board = grid("1../.../.2.");
+        game.form.board[3][3] = 7; // not a mark: nothing drawn
+        game.form.drawboard();
+        Strings expected = gridLines;
+        expected.insert(expected.end(), {"circle 50 50 10", "line 90 160 110 140", "line 90 140 110 160"});
+        QCOMPARE(strokes(game.tk), expected);
+
+        game.tk.calls.clear();
+        game.tk.select(2);
+        game.form.option2Click(); // "You are O": the same cells in the other symbols
+        expected = gridLines;
+        expected.insert(expected.end(), {"line 40 60 60 40", "line 40 40 60 60", "circle 100 150 10"});
+        QCOMPARE(strokes(game.tk), expected);
+
+        game.tk.calls.clear();
+        game.tk.options[2] = false; // two tests, not one choice: neither selected draws no mark
+        game.form.drawboard();
+        QCOMPARE(strokes(game.tk), gridLines);
+    }
+
+    // Each control's cue, with the flags and the number of drawing calls when it starts and after.
+    void eachControlPlaysItsCueBeforeOrAfterItsWork()
+    {
+        Game game;
+        Strings seen;
+        const auto state = [&] {
+            return std::to_string(game.form.useblock) + std::to_string(game.form.usewin) + " " + std::to_string(game.tk.calls.size());
+        };
+        game.player.onPlay = [&](int id) { seen.push_back(std::to_string(id) + " " + state()); };
+        for (auto click : {&Form1::option7Click, &Form1::option6Click, &Form1::option5Click, &Form1::option2Click,
+                           &Form1::option1Click, &Form1::option3Click, &Form1::option4Click, &Form1::check1Click}) {
+            (game.form.*click)();
+            seen.back() += ", then " + state();
+        }
+        QCOMPARE(seen, (Strings{"103 00 0, then 11 0", "102 10 0, then 10 0", "104 10 0, then 00 0",
+                                "105 00 0, then 00 6", "107 00 6, then 00 12", "108 00 12, then 00 12",
+                                "106 00 12, then 00 12", "109 00 12, then 00 12"}));
+    }
+
+    void startResetsTheGameAndPlaysItsCueOnEveryFourthPress()
+    {
+        Game game;
+        std::vector<int> cues; // the presses counted when a cue starts, and the cue
+        game.player.onPlay = [&](int id) { cues.push_back(game.form.starts * 1000 + id); };
+        game.form.board = grid("12./.../...");
+        game.form.winner = 2;
+        game.form.moves = 5;
+        game.tk.text1 = "typed by the user";
+        game.start(false, false);
+        QCOMPARE(std::tuple(game.form.board, game.form.winner, game.form.moves, game.form.turn, game.tk.timer1, game.tk.text1),
+                 std::tuple(Board{}, 0, 0, 1, false, std::string("#moves=0")));
+        for (int press = 2; press <= 9; ++press)
+            game.start(true, true);
+        QCOMPARE(std::tuple(game.tk.timer1, game.form.turn, cues), std::tuple(true, 2, std::vector<int>{101, 4101, 8101}));
+    }
+
+    void theLocalPlayersClicksCountBeforeTheCellIsLookedAt()
+    {
+        Game game;
+        game.form.activate();
+        game.play("22"); // no game yet: not even counted
+        QCOMPARE(std::pair(game.form.moves, game.form.board), std::pair(0, Board{}));
+        game.start();
+        game.play("22");
+        QCOMPARE(std::pair(game.form.turn, game.form.board), std::pair(1, grid(".../.2./...")));
+        game.form.turn = 2;
+        game.play("22"); // taken: counted, nothing placed, still the player's turn
+        QCOMPARE(std::tuple(game.form.moves, game.tk.text1, game.form.turn), std::tuple(2, std::string("#moves=2"), 2));
+        game.form.mouseDown(-20, 200); // far outside the grid: the nearest cell
+        QCOMPARE(game.form.board[1][3], 2);
+    }
+
+    void twoPeopleAlternateUntilALineOrAFullBoard()
+    {
+        Game game;
+        game.start(false, false); // the second person first; no line: the game stops without a word
+        game.play("11 21 31 22 12 32 23 13 33");
+        QCOMPARE(std::tuple(game.form.board, game.form.moves, game.form.turn, game.tk.boxes),
+                 std::tuple(grid("121/122/211"), 4, 2, Strings{}));
+    }
+
+    // The win is announced after clearing the state, with the victory cue for the local player only.
+    void winsAreAnnouncedForEitherSideInEitherSymbol()
+    {
+        const std::tuple<int, bool, const char*> cases[] = {{1, true, "cue 103 turn 0 winner 0, box X's win"},
+                                                            {2, true, "cue 103 turn 0 winner 0, box O's win"},
+                                                            {1, false, "box O's win"},
+                                                            {2, false, "box X's win"}};
+        for (auto [symbol, playerWins, expected] : cases) {
+            Game game;
+            game.tk.select(symbol);
+            game.start(true, false);
+            std::string seen;
+            game.player.onPlay = [&](int id) {
+                seen += "cue " + std::to_string(id) + " turn " + std::to_string(game.form.turn) + " winner " + std::to_string(game.form.winner) + ", ";
+            };
+            game.play(playerWins ? "11 21 12 22 13" : "11 21 12 22 33 23");
+            QCOMPARE(seen + "box " + game.tk.boxes.at(0), std::string(expected));
+            game.play("31"); // the game stands still until the next "Start "
+            QCOMPARE(std::tuple(game.form.board[3][1], game.form.turn, game.tk.boxes.size()), std::tuple(0, 0, size_t(1)));
+        }
+    }
+
+    void theFileHoldsExactlyTheLatestCueAndOnlyOursIsTouched()
+    {
+        Game game;
+        const std::string theirs = game.dir.path().toStdString() + "/temp1.wav";
+        std::ofstream(theirs, std::ios::binary) << "someone's own sound";
+        game.form.unload(); // no cue yet: quietly nothing
+        game.form.option3Click(); // 108, the longest
+        const std::string ours = game.form.wavfile;
+        QCOMPARE(ours, game.dir.path().toStdString() + "/temp2.wav");
+        game.form.option6Click(); // 102, shorter: no tail of 108 behind it
+        QCOMPARE(contents(ours), game.player.cueBytes(102));
+        QCOMPARE(std::pair(game.player.location, game.form.wavfile), std::pair(ours, ours));
+        game.form.unload();
+        game.form.unload(); // already gone: still quiet
+        QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files), QStringList{"temp1.wav"});
+        QCOMPARE(contents(theirs), std::string("someone's own sound"));
+        QCOMPARE(game.errors.str(), std::string());
+    }
+
+    // A folder that cannot be written passes the file on to the next; a device that fails, or no
+    // folder at all, is said once and never stops the game, not even the victory cue's box.
+    void soundThatFailsNeverStopsTheGame()
+    {
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString(), notAFolder = folder + "/file"; // refuses even root
+        std::ofstream(notAFolder) << "x";
+        for (auto [fallback, failing, said] : {std::tuple{folder, false, ""}, {folder, true, "no sound device"},
+                                               {std::string("/nonexistent"), false, "cannot create the cue file"}}) {
+            FakeToolkit tk;
+            FakeCuePlayer player;
+            player.failing = failing;
+            std::ostringstream errors;
+            Form1 form(tk, player, {notAFolder, fallback}, errors);
+            form.option7Click();
+            tk.check1 = 0;
+            form.command1Click();
+            for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}})
+                form.mouseDown(50 * col, 50 * row);
+            const std::string out = errors.str();
+            QCOMPARE(std::tuple(tk.boxes, form.usewin, std::count(out.begin(), out.end(), '\n')),
+                     std::tuple(Strings{"X's win"}, 1, *said ? 1 : 0));
+            QVERIFY(out.find(said) != std::string::npos);
+            if (!*said)
+                QCOMPARE(std::pair(form.wavfile, player.played), std::pair(folder + "/temp1.wav", std::vector<int>{103, 101, 103}));
+        }
+    }
+
+    // Each row: strength, who goes first, the script, the board after it.
+    void theComputerAnswersByItsStrength()
+    {
+        const std::tuple<int, bool, const char*, const char*> cases[] = {
+            {7, true, "t t", ".../.../..."},                                // no tick plays in the player's turn
+            {5, false, "r0.5 r0.999 t", ".../.../.1."},                     // Easy: the random cell
+            {5, false, "r0 r0 t 22 r0.5 r0.5 t r0 r0.99 t", "1../.2./1.."}, // and waits when it is taken
+            {6, true, "11 r0.9 r0.9 t 12 t", "2../2../1.1"},                // Better: blocks first
+            {6, false, "r0 r0 t 22 r0 r0.5 t 33 r0.9 r0 t", "1.1/12./..2"}, // and never completes
+            {7, false, "t 12 t 33 t", "11./21./..2"},                       // Best, Computer First
+            {7, false, "t 22 12 t", ".1./21./..."},                         // a click on a taken cell counts
+            {7, true, "21 t o4 12 t", "12./21./..."},                       // first mover changed: no overwriting
+            {7, true, "22 t 33 t", "1../.2./1.2"},                          // Best, You Go First
+            {7, true, "13 t", ".../.1./2.."},
+            {7, true, "33 t 21 t", ".2./11./..2"},                          // the replies that watch a cell
+            {7, true, "31 t 12 t", "..2/211/..."},
+            {7, true, "13 t 32 t", ".../.12/21."},
+        };
+        for (auto [strength, youFirst, script, board] : cases) {
+            Game game;
+            game.tk.select(strength);
+            (game.form.*(strength == 5 ? &Form1::option5Click : strength == 6 ? &Form1::option6Click : &Form1::option7Click))();
+            game.start(youFirst, true);
+            game.play(script);
+            QCOMPARE(std::tuple(script, game.form.board, game.form.turn), std::tuple(script, grid(board), 2));
+            QVERIFY(game.tk.randoms.empty()); // every scripted number was drawn
+        }
+    }
+
+    void theComputersWinIsAnnouncedInTheSameTickWithoutACue()
+    {
+        Game game;
+        game.start(false); // "Easy", "Computer First"
+        game.form.board = grid("11./22./...");
+        game.play("r0.9 r0.1 t 33"); // (3, 1) completes row 1; the click after it does nothing
+        QCOMPARE(std::tuple(game.tk.boxes, game.player.played, game.form.turn, game.form.board[3][3]),
+                 std::tuple(Strings{"O's win"}, std::vector<int>{101}, 0, 0));
+    }
+
+    void aTickThatPlaysAFixedReplyLeavesAnyWinToTheNextTick()
+    {
+        Game game;
+        game.form.option7Click();
+        game.start();
+        game.form.turn = 1;
+        game.form.winner = 2; // recorded, not yet announced
+        const size_t cues = game.player.played.size();
+        game.play("t");
+        QCOMPARE(std::pair(game.form.board, game.tk.boxes), std::pair(grid(".../.1./..."), Strings{}));
+        game.play("t");
+        QCOMPARE(std::pair(game.tk.boxes, game.player.played.size()), std::pair(Strings{"X's win"}, cues)); // no cue
+    }
+
+    void aWaitingClickIsHandledFirstAndAnsweredInTheSameTick()
+    {
+        Game game;
+        game.form.option7Click();
+        game.start();
+        game.tk.pendingEvents = [&] { game.play("22"); };
+        game.play("t");
+        QCOMPARE(game.form.board, grid("1../.2./..."));
+    }
+
+    // Random sessions of clicks, ticks, presses and option changes: one event places at most one
+    // mark, on an empty playing cell, and only "Start " takes marks away.
+    void randomSessionsKeepTheBoardSound()
+    {
+        std::mt19937 random(2024);
+        std::uniform_real_distribution<double> unit(0.0, 1.0);
+        void (Form1::*const clicks[])() = {&Form1::option1Click, &Form1::option2Click, &Form1::option3Click,
+                                           &Form1::option4Click, &Form1::option5Click, &Form1::option6Click,
+                                           &Form1::option7Click};
+        for (int session = 0; session < 1000; ++session) {
+            Game game;
+            game.tk.moreRandoms = [&] { return unit(random); };
+            for (int step = 0; step < 80; ++step) {
+                const Board before = game.form.board;
+                const int event = random() % 16;
+                if (event < 4)
+                    game.form.mouseDown(unit(random) * 220 - 20, unit(random) * 200);
+                else if (event < 7)
+                    game.form.timer1Timer();
+                else if (event == 7)
+                    game.start(random() % 2, random() % 2);
+                else if (const int k = event - 8; k == 7)
+                    game.tk.check1 ^= 1, game.form.check1Click();
+                else
+                    game.tk.select(k + 1), (game.form.*clicks[k])();
+                int placed = 0;
+                for (int i = 0; i < 16; ++i) {
+                    const int was = before[i / 4][i % 4], now = game.form.board[i / 4][i % 4];
+                    QVERIFY(now == was || event == 7 || (was == 0 && (now == 1 || now == 2) && i / 4 && i % 4 && !placed++));
+                }
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(Logic)
+#include "test_logic.moc"
