@@ -152,8 +152,7 @@ void sendToAccessibility(QObject* object, QAccessible::Event type, int child = -
 AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit, QWidget* parent)
     : QWidget(parent), game(game), toolkit(toolkit)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
-    (void)factoryInstalled;
+    [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
     setObjectName("Board");
     setAttribute(Qt::WA_TransparentForMouseEvents); // presses reach the window's handler
     setFocusPolicy(Qt::ClickFocus);                  // keys give it the focus; Tab passes it by
@@ -162,7 +161,7 @@ AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit,
     connect(&pacer, &QTimer::timeout, this, &AccessibleBoard::tellNext);
     for (int i = 0; i < 9; ++i)
         names[i] = cellName(i);
-    said = description();
+    describedAs = description();
 }
 
 QString AccessibleBoard::cellName(int index) const
@@ -204,8 +203,8 @@ void AccessibleBoard::refresh()
     } else if (played >= 0) {
         current = played;
     }
-    if (description() != said) {
-        said = description();
+    if (description() != describedAs) {
+        describedAs = description();
         sendToAccessibility(this, QAccessible::DescriptionChanged);
     }
 }

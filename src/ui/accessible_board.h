@@ -44,9 +44,9 @@ private:
 
     const GameRecord& game;
     const Toolkit& toolkit;
-    int current = 4;
-    std::array<QString, 9> names;
-    QString said;
-    std::deque<int> untold;
+    int current = 4;               // the focused cell while the board has the focus
+    std::array<QString, 9> names;  // as assistive technology was last told them
+    QString describedAs;
+    std::deque<int> untold;        // cells played but not yet told
     QTimer pacer; // the time a screen reader has for one move
 };
