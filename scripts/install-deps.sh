@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake g++ make qt6-base-dev qt6-multimedia-dev libfontconfig-dev
+  cmake g++ make qt6-base-dev qt6-multimedia-dev libfontconfig-dev libxkbcommon-dev
   # run: the captions are laid out for DejaVu Sans Condensed; Qt talks to the sound server itself
   fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0
 )
