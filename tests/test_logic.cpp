@@ -152,7 +152,8 @@ private slots:
         QCOMPARE(std::pair(game.form.moves, game.form.board), std::pair(0, Board{}));
         game.start();
         game.play("22");
-        QCOMPARE(std::pair(game.form.turn, game.form.board), std::pair(1, grid(".../.2./...")));
+        QCOMPARE(std::tuple(game.form.turn, game.form.board, game.tk.calls.back()),
+                 std::tuple(1, grid(".../.2./..."), std::string("line 90 90 110 110"))); // drawn at once
         game.form.turn = 2;
         game.play("22"); // taken: counted, nothing placed, still the player's turn
         QCOMPARE(std::tuple(game.form.moves, game.tk.text1, game.form.turn), std::tuple(2, std::string("#moves=2"), 2));
@@ -165,8 +166,8 @@ private slots:
         Game game;
         game.start(false, false); // the second person first; no line: the game stops without a word
         game.play("11 21 31 22 12 32 23 13 33");
-        QCOMPARE(std::tuple(game.form.board, game.form.moves, game.form.turn, game.tk.boxes),
-                 std::tuple(grid("121/122/211"), 4, 2, Strings{}));
+        QCOMPARE(std::tuple(game.form.board, game.form.moves, game.form.turn, game.tk.boxes, game.tk.calls.back()),
+                 std::tuple(grid("121/122/211"), 4, 2, Strings{}, std::string("circle 150 150 10")));
     }
 
     // The win is announced after clearing the state, with the victory cue for the local player only.
