@@ -311,7 +311,7 @@ private slots:
         void (Form1::*const clicks[])() = {&Form1::option1Click, &Form1::option2Click, &Form1::option3Click,
                                            &Form1::option4Click, &Form1::option5Click, &Form1::option6Click,
                                            &Form1::option7Click};
-        for (int session = 0; session < 1000; ++session) {
+        for (int session = 0; session < 300; ++session) {
             Game game;
             game.tk.moreRandoms = [&] { return unit(random); };
             for (int step = 0; step < 80; ++step) {
