@@ -283,11 +283,12 @@ private slots:
         Game game;
         game.form.option7Click();
         game.start();
+        game.form.board = grid("1../221/1.."); // of the fixed replies, only the last two corners apply
         game.form.turn = 1;
         game.form.winner = 2; // recorded, not yet announced
         const size_t cues = game.player.played.size();
         game.play("t");
-        QCOMPARE(std::pair(game.form.board, game.tk.boxes), std::pair(grid(".../.1./..."), Strings{}));
+        QCOMPARE(std::pair(game.form.board, game.tk.boxes), std::pair(grid("1../221/1.1"), Strings{}));
         game.play("t");
         QCOMPARE(std::pair(game.tk.boxes, game.player.played.size()), std::pair(Strings{"X's win"}, cues)); // no cue
     }
