@@ -2,16 +2,17 @@
 # Gridora end to end, as people get it: under X with a sound server, run as an unprivileged user.
 # First the built program copied alone into a folder of its own: its cues are heard promptly, a
 # click cuts off the cue still playing, a cue is heard whole, and its cue file lies beside it
-# until SIGINT closes it. Then the installed program, in a folder it cannot write, with the Orca
-# screen reader: a two-player game and a game against "Best", played with keys only, each move
+# until SIGINT closes it. Then the installed program, in a /usr/games it could write but leaves
+# alone, with the Orca screen reader: a two-player game and a game against "Best", played with keys only, each move
 # and each winner's box spoken; the cue file lies in the runtime folder until SIGTERM.
 # Usage: e2e_game.sh BUILD_DIR SOURCE_DIR
 if [ "$(id -u)" -ne 0 ]; then
     echo "skipped: run as root, so that the game can run as an unprivileged user"
     exit 77
 fi
-# In a process namespace of its own, so that everything started here ends with it, and Orca's
-# check for another screen reader of the same user sees only this test.
+# In process and mount namespaces of its own, so that everything started here ends with it, Orca's
+# check for another screen reader of the same user sees only this test, and the test's install
+# can stand in /usr/games.
 [ $$ = 1 ] || exec unshare --pid --fork --mount-proc --kill-child bash "$0" "$@"
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -20,10 +21,11 @@ w=$(mktemp -d /tmp/gridora-e2e.XXXXXX)
 trap 'kill $(jobs -p) 2>/dev/null; wait; rm -rf "$w"' EXIT
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
 
-# The install, with its games folder read-only, and a home for the user the game runs as.
+# The install, its games folder open to the user the game runs as, and a home for that user.
 DESTDIR="$w/root" flock "$build/.install.lock" cmake --install "$build" --prefix /usr >/dev/null
 chmod 755 "$w"
-chmod a-w "$w/root/usr/games"
+chown nobody "$w/root/usr/games"
+mount --bind "$w/root/usr/games" /usr/games
 home=$w/home
 install -d -m 700 -o nobody -g nogroup "$home" "$home/run" "$home/alone"
 cp "$build/gridora" "$home/alone/"
@@ -79,7 +81,7 @@ echo "-- the installed program with a screen reader, played by keys"
 # the speech sink, and its log holds what it says once it has exited.
 as_user dbus-run-session -- sh -c 'PULSE_SINK=speech orca --debug-file "$HOME/orca.txt" & echo $! >"$HOME/orca.pid"
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" 2>"$HOME/game.txt" & echo $! >"$HOME/game.pid"
-    wait $!; echo $? >"$HOME/game.status"; wait' "$w/root/usr/games/gridora" >"$w/session.log" 2>&1 &
+    wait $!; echo $? >"$HOME/game.status"; wait' /usr/games/gridora >"$w/session.log" 2>&1 &
 session=$!
 # Orca listens to keys once it has spoken; a key before that can stall it.
 timeout 30 sh -c 'parec -d speech.monitor 2>/dev/null | sox -q -t raw -r 44100 -e signed -b 16 -c 2 - -n silence 1 0.05 1% trim 0 0.01' \
@@ -95,7 +97,7 @@ keys() {
 keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space 1 2 4 5 7 Return # two people; X wins
 keys Tab Tab Tab Tab Tab space Tab Down Down Tab Tab space 5 9 3 Return     # "Best" wins
 [ -f "$home/run/temp1.wav" ] || fail "no cue file in the runtime folder"
-[ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file in the read-only folder"
+[ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file beside the installed program"
 kill -INT "$(cat "$home/orca.pid")" # Orca stops at the next event, which the game's leaving makes
 kill -TERM "$(cat "$home/game.pid")"
 wait "$session" || true
