@@ -29,6 +29,9 @@ public:
     // cueFolders: where the temporary cue file may go, in order of preference.
     Form1(Toolkit& toolkit, CuePlayer& player, std::vector<std::string> cueFolders,
           std::ostream& errors = std::cerr);
+    ~Form1();
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
 
     // Event handlers
     void activate();
@@ -62,10 +65,12 @@ private:
     void placeComputerMark(int col, int row);
     bool playFixedReply();
     void drawX(int cx, int cy);
+    void closeCueFile();
 
     Toolkit& toolkit;
     CuePlayer& player;
     std::vector<std::string> cueFolders;
     std::ostream& errors;
     std::set<std::string> reported;
+    int wavfd = -1; // the cue file, open from its creation until unload
 };
