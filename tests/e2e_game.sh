@@ -15,7 +15,7 @@ cues=$2/resources/cues
 w=$(mktemp -d /tmp/gridora-e2e.XXXXXX)
 home=$w/home
 # What stands in /usr/games or comes from this run's folder, for the host to see: nothing, at the end.
-mounts() { findmnt -rn -o TARGET,SOURCE | grep -e '^/usr/games ' -e "$w" || true; }
+mounts() { findmnt -rn -o TARGET,SOURCE | { grep -e '^/usr/games ' -e "$w" || true; }; }
 before=$(mounts)
 # Every process started here carries this run's mark, so that all of them, their children and the
 # daemons they spawn, are found and stopped at the end, whatever happens on the way.
@@ -81,10 +81,10 @@ awk -v o="$onset" -v c="$cut" -v e="$(cue_span 109)" -v h="$whole" -v f="$(cue_s
 # The installed program stands in /usr/games only inside a mount namespace of its own: a plain one
 # where the user may make one (root), a user namespace's otherwise. A chroot's root is no mount
 # point, and a container may forbid both: there the copy alone plays.
-in_ns=() program=$home/alone/gridora cue_file=$home/alone/temp1.wav what="copy alone"
+in_ns=() program=$home/alone/gridora cue_file=$home/alone/temp1.wav what="copy alone" why=""
 for namespace in "unshare --mount" "unshare --user --map-root-user --mount"; do
     try=($namespace sh -c 'mount --bind "$0" /usr/games && exec "$@"' "$w/root/usr/games")
-    why=$("${try[@]}" true 2>&1) || continue
+    error=$("${try[@]}" true 2>&1) || { why+="${why:+; }$namespace: ${error#unshare: }" && continue; }
     in_ns=("${try[@]}") program=/usr/games/gridora cue_file=$home/run/temp1.wav what="installed program"
     break
 done
@@ -127,4 +127,4 @@ stop
 trap - EXIT
 [ "$(mounts)" = "$before" ] || fail "mounts left behind: $(mounts)"
 [ ${#in_ns[@]} != 0 ] && echo "e2e game: passed" ||
-    echo "e2e game: passed (the installed program in /usr/games: skipped, no private mount namespace here: ${why//$'\n'/; })"
+    echo "e2e game: passed (the installed program in /usr/games: skipped, no private mount namespace here: ${why//$'\n'/ })"
