@@ -38,9 +38,10 @@ PREFIX ?= /usr/local
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package: $(BUILD)/gridora_<version>_<architecture>.deb
+# The Debian package: $(BUILD)/gridora_<version>_<architecture>.deb, byte for byte the same from the
+# same commit.
 package: test-deps build
-	cmake --build $(BUILD) --target package
+	scripts/make-deb.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The install and the package: `cmake --install` puts exactly these files under the prefix, the
 # desktop entry and the metainfo pass their validators and name what was installed, and the .deb
-# holds the same files with a stripped program, depends on no development package and gives
-# lintian nothing to say, not even a hint (Debian's hardening flags, no .comment section).
+# holds the same files and lintian's overrides, with a stripped program, depends on no development
+# package and gives lintian nothing to say, not even a hint (hardening flags, no .comment section).
 # Usage: install.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -20,7 +20,6 @@ expected="755 usr/games/gridora
 644 usr/share/icons/hicolor/32x32/apps/gridora.png
 644 usr/share/icons/hicolor/48x48/apps/gridora.png
 644 usr/share/icons/hicolor/64x64/apps/gridora.png
-644 usr/share/lintian/overrides/gridora
 644 usr/share/man/man6/gridora.6.gz
 644 usr/share/metainfo/io.github.gridora.Gridora.metainfo.xml"
 
@@ -32,8 +31,7 @@ diff <(echo "$expected") <(cd "$work/tree" && find . ! -type d -printf '%m %P\n'
 [ -z "$(desktop-file-validate "$work/tree/usr/share/applications/gridora.desktop" 2>&1)" ] || fail "desktop entry"
 appstreamcli validate-tree --no-net --no-color "$work/tree" || fail "metainfo"
 
-flock "$build/.install.lock" cpack --config "$build/CPackConfig.cmake" -B "$work/deb" >"$work/cpack.log" 2>&1 \
-    || { cat "$work/cpack.log"; fail "cpack"; }
+"$2/scripts/make-deb.sh" "$build" "$work/deb" || fail "make-deb.sh"
 deb=$(echo "$work"/deb/gridora_*_"$(dpkg --print-architecture)".deb)
 [ "$(dpkg-deb -f "$deb" Package Section)" = "$(printf 'Package: gridora\nSection: games')" ] || fail "control fields"
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -41,7 +39,7 @@ for needed in fonts-dejavu-extra libqt6multimedia6 libqt6widgets6; do
     grep -q "$needed" <<<"$depends" || fail "Depends lacks $needed: $depends"
 done
 ! grep -q -- '-dev' <<<"$depends" || fail "Depends names a development package: $depends"
-diff <(echo "$expected" | sed 's|^755|-rwxr-xr-x root/root|; s|^644|-rw-r--r-- root/root|') \
+diff <(printf '%s\n' "$expected" "644 usr/share/lintian/overrides/gridora" | LC_ALL=C sort -k2 | sed 's|^755|-rwxr-xr-x root/root|; s|^644|-rw-r--r-- root/root|') \
      <(dpkg-deb -c "$deb" | awk '!/^d/ { print $1, $2, substr($6, 3) }' | LC_ALL=C sort -k2) || fail "the packaged files differ"
 dpkg-deb -x "$deb" "$work/unpacked"
 file "$work/unpacked/usr/games/gridora" | grep -q ', stripped' || fail "the packaged program is not stripped"
