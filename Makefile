@@ -4,7 +4,7 @@ JOBS ?= $(shell nproc)
 # configure,ON|OFF: configures the build with or without the tests.
 configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1)
 
-.PHONY: all deps test-deps build run test bench install package clean
+.PHONY: all deps test-deps build run test bench install package reproducible clean
 
 all: build
 
@@ -42,6 +42,10 @@ install: build
 # same commit.
 package: test-deps build
 	scripts/make-deb.sh $(BUILD)
+
+# That it is: the package built twice, in two fresh clones, and compared (about two minutes).
+reproducible: test-deps
+	scripts/reproducible.sh
 
 clean:
 	rm -rf $(BUILD)

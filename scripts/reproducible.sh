@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Checks that the checked-out commit makes the same .deb every time: builds the package (make package)
+# in two fresh clones of different names, one after the other, the second under another umask and
+# time zone, and compares the two files byte for byte. Takes two full builds, about two minutes.
+#
+#   scripts/reproducible.sh      (make reproducible)
+set -euo pipefail
+repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+commit=$(git -C "$repo" rev-parse HEAD)
+work=$(mktemp -d /tmp/gridora-reproducible.XXXXXX)
+debs=()
+for build in "first 022 UTC" "the-second-build 077 Pacific/Kiritimati"; do
+    read -r name mask zone <<<"$build"
+    git clone -q --no-checkout "$repo" "$work/$name"
+    git -C "$work/$name" checkout -q --detach "$commit"
+    if ! (umask "$mask" && TZ=$zone make -C "$work/$name" package) >"$work/$name.log" 2>&1; then
+        tail -20 "$work/$name.log" >&2
+        echo "reproducible: the build in $work/$name failed" >&2
+        exit 1
+    fi
+    debs+=("$(echo "$work/$name"/build/gridora_*.deb)")
+done
+if cmp -s "${debs[@]}"; then
+    echo "reproducible: $(basename "${debs[0]}") of ${commit:0:7} came out byte-identical from both builds, sha256 $(sha256sum <"${debs[0]}" | cut -c1-16)…"
+    rm -rf "$work"
+else
+    echo "NOT reproducible: the two builds of ${commit:0:7} differ (diffoscope ${debs[*]})" >&2
+    exit 1
+fi
