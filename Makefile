@@ -43,7 +43,7 @@ install: build
 package: test-deps build
 	scripts/make-deb.sh $(BUILD)
 
-# That it is: the package built twice, in two fresh clones, and compared (about two minutes).
+# That it is: the package built twice, in two fresh clones, and compared (a minute or two).
 reproducible: test-deps
 	scripts/reproducible.sh
 

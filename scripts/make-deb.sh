@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Makes the Debian package from a build: BUILD_DIR/gridora_<version>_<architecture>.deb (make package),
-# or the same in OUT_DIR. One commit makes one .deb, byte for byte, in any folder at any time, under
-# any umask: every time stamp in it is the changelog's date (the last commit's), every mode is set
-# here, and dpkg-deb sorts the members and gives them to root.
+# Makes the Debian package of a build: BUILD_DIR/gridora_<version>_<architecture>.deb, or the same
+# in OUT_DIR (make package). One commit makes one .deb, byte for byte, in any folder, at any time,
+# under any umask: every time stamp in it is the changelog's date (the last commit's), every mode
+# is set here, and dpkg-deb sorts the members and gives them to root.
 #
 #   scripts/make-deb.sh BUILD_DIR [OUT_DIR]
 set -euo pipefail
@@ -16,7 +16,7 @@ mkdir "$work/debian"
 cp "$src/resources/control" "$work/debian/control"
 root=$work/debian/gridora
 
-# The tests install from the same build tree at the same time, and cmake rewrites its manifest there.
+# The tests install from the same build tree at the same time; cmake rewrites its manifest there.
 DESTDIR="$root" flock "$build/.install.lock" cmake --install "$build" --prefix /usr >/dev/null
 # What Debian's dh_strip does to a program; and lintian's one hint that does not apply, with why.
 strip --remove-section=.comment --remove-section=.note "$root/usr/games/gridora"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Checks that the checked-out commit makes the same .deb every time: builds the package (make package)
-# in two fresh clones of different names, one after the other, the second under another umask and
-# time zone, and compares the two files byte for byte. Takes two full builds, about two minutes.
+# Checks that the checked-out commit makes the same .deb every time: runs make package in two fresh
+# clones of different names, one after the other, the second under another umask and time zone,
+# and compares the two packages byte for byte. Takes two full builds, a minute or two.
 #
 #   scripts/reproducible.sh      (make reproducible)
 set -euo pipefail
@@ -21,7 +21,8 @@ for build in "first 022 UTC" "the-second-build 077 Pacific/Kiritimati"; do
     debs+=("$(echo "$work/$name"/build/gridora_*.deb)")
 done
 if cmp -s "${debs[@]}"; then
-    echo "reproducible: $(basename "${debs[0]}") of ${commit:0:7} came out byte-identical from both builds, sha256 $(sha256sum <"${debs[0]}" | cut -c1-16)…"
+    sum=$(sha256sum <"${debs[0]}")
+    echo "reproducible: both builds of ${commit:0:7} made the same $(basename "${debs[0]}"), sha256 ${sum:0:16}…"
     rm -rf "$work"
 else
     echo "NOT reproducible: the two builds of ${commit:0:7} differ (diffoscope ${debs[*]})" >&2
