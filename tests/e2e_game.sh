@@ -106,8 +106,8 @@ keys() {
         [[ $key == [0-9] ]] && sleep 1.6 || sleep 0.3 # a move is told, and answered, in its time
     done
 }
-keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space 1 2 4 5 7 Return # two people; X wins
-keys Tab Tab Tab Tab Tab space Tab Down Down Tab Tab space 5 9 3 Return     # "Best" wins
+keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space shift+Tab Left Left Up Left space 2 4 5 7 Return # two people; X wins
+keys Tab Tab Tab Tab space Tab Down Down Tab Tab Tab space 5 9 3 Return     # "Best" wins
 [ -f "$cue_file" ] || fail "no cue file at $cue_file"
 [ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file beside the installed program"
 kill -INT "$(cat "$home/orca.pid")" # Orca stops at the next event, which the game's leaving makes
@@ -117,8 +117,8 @@ wait "$session" || true
 
 said=$(sed -n "s/.* - SPEECH OUTPUT: ['\"]\(.*\)['\"] \?{.*/|\1/p" "$home/orca.txt" | tr -d '\n')
 echo "   Orca said: $said"
-in_order="*$(printf '|%s*' "top left, X." "top, O." "left, X." "centre, O." "bottom left, X." "X's win." \
-    "centre, X." "top left, O." "bottom right, X." "bottom left, O." "top right, X." "left, O." "O's win.")"
+in_order="*$(printf '|%s*' "centre, empty." "left, empty." "top left, empty." "top left, X." "top, O." "left, X." "centre, O." \
+    "bottom left, X." "X's win." "centre, X." "top left, O." "bottom right, X." "bottom left, O." "top right, X." "left, O." "O's win.")"
 [[ $said == $in_order ]] || fail "Orca did not say each move and each winner, in turn"
 
 [ -z "$(find "$w" -name 'temp*.wav')" ] || fail "cue files left behind: $(find "$w" -name 'temp*.wav')"

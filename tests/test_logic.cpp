@@ -134,8 +134,7 @@ private slots:
         std::vector<int> cues; // the presses counted when a cue starts, and the cue
         game.player.onPlay = [&](int id) { cues.push_back(game.form.starts * 1000 + id); };
         game.form.board = grid("12./.../...");
-        game.form.winner = 2;
-        game.form.moves = 5;
+        game.form.winner = 2, game.form.moves = 5;
         game.tk.text1 = "typed by the user";
         game.start(false, false);
         QCOMPARE(std::tuple(game.form.board, game.form.winner, game.form.moves, game.form.turn, game.tk.timer1, game.tk.text1),
@@ -291,8 +290,7 @@ private slots:
         game.form.option7Click();
         game.start();
         game.form.board = grid("1../221/1.."); // of the fixed replies, only the last two corners apply
-        game.form.turn = 1;
-        game.form.winner = 2; // recorded, not yet announced
+        game.form.turn = 1, game.form.winner = 2; // a win recorded, not yet announced
         const size_t cues = game.player.played.size();
         game.play("t");
         QCOMPARE(std::pair(game.form.board, game.tk.boxes), std::pair(grid("1../221/1.1"), Strings{}));

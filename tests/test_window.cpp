@@ -2,6 +2,7 @@
 // and keys, pixels, the board a screen reader reads, and the timer. Sound goes to the fake.
 
 #include "fakes.h"
+#include "ui/accessible_board.h"
 #include "ui/main_window.h"
 
 #include <QAccessible>
@@ -101,15 +102,14 @@ private slots:
                                                                    : qobject_cast<QLineEdit*>(c)->text();
             QCOMPARE(std::tuple(c->parentWidget()->objectName(), c->geometry(), text), std::tuple(QString(parent), geometry, caption));
         }
-        QCOMPARE(std::tuple(w.selected(), w.control<QCheckBox>("Check1")->isChecked(), w.control<QTimer>("Timer1")->interval()),
-                 std::tuple(QString("135"), true, 10));
-        QCOMPARE(std::pair(w.window.timer1Enabled(), w.window.focusWidget()), std::pair(true, w.control("Command1")));
-        QVERIFY(w.player.played.empty());
+        QCOMPARE(std::tuple(w.selected(), w.control<QCheckBox>("Check1")->isChecked(), w.control<QTimer>("Timer1")->interval(),
+                            w.window.timer1Enabled(), w.window.focusWidget(), w.player.played.size()),
+                 std::tuple(QString("135"), true, 10, true, w.control("Command1"), size_t(0)));
         QStringList order; // the tab order, over the controls that take focus
-        for (QWidget* c = w.control("Command1"); order.size() < 10; c = c->nextInFocusChain())
+        for (QWidget* c = w.control("Command1"); order.size() < 12; c = c->nextInFocusChain())
             if (c->focusPolicy() & Qt::TabFocus)
                 order << c->objectName();
-        QCOMPARE(order.join(' '), QString("Command1 Option3 Option4 Option2 Option1 Check1 Option5 Option6 Option7 Text1"));
+        QCOMPARE(order.join(' '), QString("Command1 Option3 Option4 Option2 Option1 Check1 Option5 Option6 Option7 Text1 Board Command1"));
 
         // Clicking the selected button keeps it; a click changes its own group only.
         for (auto [name, after] : {std::pair{"Option3", "135"}, {"Option4", "145"}, {"Option7", "147"},
@@ -181,7 +181,7 @@ private slots:
         Window w;
         w.click("Check1"); // two people: every move places a mark
         QString played;
-        for (Qt::KeyboardModifiers keypad : {Qt::NoModifier, Qt::KeypadModifier}) {
+        for (Qt::KeyboardModifiers keypad : {Qt::NoModifier, Qt::KeypadModifier})
             for (int digit = 1; digit <= 9; ++digit) {
                 w.click("Command1"); // the focus on a button at first, then on the board
                 w.key(Qt::Key(Qt::Key_0 + digit), keypad);
@@ -189,26 +189,19 @@ private slots:
                     if (w.form.board[i % 3 + 1][i / 3 + 1])
                         played += QString::number(i + 1);
             }
-        }
         QCOMPARE(std::pair(played, w.form.moves), std::pair(QString("123456789789456123"), 1));
 
         // Shift may be needed for digits; other modifiers and a held key's repeats do nothing.
         w.click("Command1");
-        w.key(Qt::Key_1, Qt::ControlModifier);
-        w.key(Qt::Key_2, Qt::AltModifier);
-        w.key(Qt::Key_5, Qt::ShiftModifier);
-        w.key(Qt::Key_3, Qt::ShiftModifier, true);
+        for (auto [key, modifier, repeat] : {std::tuple{Qt::Key_1, Qt::ControlModifier, false}, {Qt::Key_2, Qt::AltModifier, false},
+                                             {Qt::Key_5, Qt::ShiftModifier, false}, {Qt::Key_3, Qt::ShiftModifier, true}})
+            w.key(key, modifier, repeat);
         QCOMPARE(w.form.board, grid(".../.2./..."));
 
-        // In the counter box a digit is typing.
-        w.control("Text1")->setFocus();
-        w.key(Qt::Key_7);
-        QCOMPARE(std::pair(w.form.board, w.control<QLineEdit>("Text1")->text()), std::pair(grid(".../.2./..."), QString("#moves=17")));
-
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.control("Board"));
-        QCOMPARE(std::tuple(table->role(), table->text(QAccessible::Name), table->tableInterface()->rowCount(),
-                            table->tableInterface()->columnCount()),
-                 std::tuple(QAccessible::Table, QString("Board"), 3, 3));
+        QCOMPARE(std::tuple(table->role(), table->text(QAccessible::Name), table->tableInterface()->rowCount(), table->tableInterface()->columnCount(),
+                            w.control("Text1")->accessibleName(), w.control("Frame2")->accessibleName()),
+                 std::tuple(QAccessible::Table, QString("Board"), 3, 3, QString("Moves"), QString("Your symbol")));
         const auto names = [&] {
             QStringList names;
             for (int i = 0; i < table->childCount(); ++i)
@@ -218,20 +211,50 @@ private slots:
         w.click("Command1");
         w.key(Qt::Key_4);
         w.key(Qt::Key_3);
+        w.key(Qt::Key_4); // taken: the cursor goes there all the same
         QCOMPARE(names(), QString("top left, empty | top, empty | top right, O | left, X | centre, empty | "
                                   "right, empty | bottom left, empty | bottom, empty | bottom right, empty"));
-        QCOMPARE(table->focusChild(), table->tableInterface()->cellAt(0, 2));
+        QCOMPARE(table->focusChild(), table->tableInterface()->cellAt(1, 0));
         QVERIFY(table->focusChild()->state().focused);
         w.click("Option2");
         QCOMPARE(names().section(" | ", 2, 3), QString("top right, X | left, O"));
         for (auto [board, turn, said] : {std::tuple{"1../.../...", 2, "Your turn"}, {"1../.../...", 1, "Opponent's turn"},
                                          {"121/221/112", 1, "Board full: press Start"}, {"121/221/112", 0, "No game: press Start"}}) {
-            w.form.board = grid(board);
-            w.form.turn = turn;
+            w.form.board = grid(board), w.form.turn = turn;
             QCOMPARE(table->text(QAccessible::Description), QString(said));
         }
-        QCOMPARE(std::pair(w.control("Text1")->accessibleName(), w.control("Frame2")->accessibleName()),
-                 std::pair(QString("Moves"), QString("Your symbol")));
+    }
+
+    // Last in the Tab chain, the board has a cursor: the arrows walk it, stopping at the edges; Space
+    // and Enter play its cell as a click there does. Every move tells assistive technology its cell's
+    // new name, which screen readers cache.
+    void theArrowsWalkACursorOverTheBoardWhereSpaceAndEnterPlay()
+    {
+        Window w;
+        static QList<int> renamed;
+        AccessibleBoard::eventHandler = [](QAccessibleEvent* e) { if (e->type() == QAccessible::NameChanged) renamed << e->child(); };
+        w.click("Check1"); // two people: every move places a mark
+        w.click("Command1");
+        w.key(Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), w.control("Board"));
+        QString walked; // the cell assistive technology is told is focused, after each key
+        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right,
+                            Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+            w.key(key), walked += QString::number(w.control<AccessibleBoard>("Board")->focusedCell());
+        QCOMPARE(walked, QString("3300122588"));
+        // The player's, the second person's, a taken cell counted in the player's turn, the player's.
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Left, Qt::Key_Return, Qt::Key_Return, Qt::Key_Up})
+            w.key(key);
+        w.key(Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(std::tuple(w.form.board, w.form.moves, renamed), std::tuple(grid(".../.2./.12"), 3, QList<int>{8, 7, 4}));
+        AccessibleBoard::eventHandler = QAccessible::updateAccessibility;
+        w.clickCell(3, 1); // the second person's, by mouse: the cursor follows the moves
+        w.key(Qt::Key_Left);
+        w.control("Text1")->setFocus(); // in the counter box, digits and Enter are the box's
+        w.key(Qt::Key_7);
+        w.key(Qt::Key_Return);
+        QCOMPARE(std::tuple(w.form.board, w.control<QLineEdit>("Text1")->text(), w.control<AccessibleBoard>("Board")->cursorCell()),
+                 std::tuple(grid("..1/.2./.12"), QString("#moves=37"), 1));
     }
 
     // The timer sleeps while no tick has work, and never ticks inside a tick: a tick that waits

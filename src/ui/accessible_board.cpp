@@ -4,7 +4,10 @@
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPointer>
+
+#include <algorithm>
 
 namespace {
 const char* const places[] = {"top left", "top",    "top right",   "left",        "centre",
@@ -78,6 +81,12 @@ public:
         for (QAccessible::Id id : cells)
             QAccessible::deleteAccessibleInterface(id);
     }
+    // Replaces a cell by a new one, which a screen reader standing on the old one moves to.
+    void renew(int index)
+    {
+        QAccessible::deleteAccessibleInterface(cells[index]);
+        cells[index] = QAccessible::registerAccessibleInterface(new BoardCell(board(), index));
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -145,8 +154,10 @@ void sendToAccessibility(QObject* object, QAccessible::Event type, int child = -
 {
     QAccessibleEvent event(object, type);
     event.setChild(child);
-    QAccessible::updateAccessibility(&event);
+    AccessibleBoard::eventHandler(&event);
 }
+
+constexpr int timeForAMove = 600; // milliseconds
 } // namespace
 
 AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit, QWidget* parent)
@@ -155,9 +166,8 @@ AccessibleBoard::AccessibleBoard(const GameRecord& game, const Toolkit& toolkit,
     [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(boardFactory), true);
     setObjectName("Board");
     setAttribute(Qt::WA_TransparentForMouseEvents); // presses reach the window's handler
-    setFocusPolicy(Qt::ClickFocus);                  // keys give it the focus; Tab passes it by
+    setFocusPolicy(Qt::TabFocus);
     pacer.setSingleShot(true);
-    pacer.setInterval(600);
     connect(&pacer, &QTimer::timeout, this, &AccessibleBoard::tellNext);
     for (int i = 0; i < 9; ++i)
         names[i] = cellName(i);
@@ -196,12 +206,9 @@ void AccessibleBoard::refresh()
         names[i] = name;
         sendToAccessibility(this, QAccessible::NameChanged, i);
     }
-    if (played >= 0 && hasFocus() && QAccessible::isActive()) {
-        untold.push_back(played);
-        if (!pacer.isActive())
-            tellNext();
-    } else if (played >= 0) {
-        current = played;
+    if (played >= 0) {
+        cursor = played;
+        tell({played, true});
     }
     if (description() != describedAs) {
         describedAs = description();
@@ -209,25 +216,43 @@ void AccessibleBoard::refresh()
     }
 }
 
-void AccessibleBoard::tellNext()
+void AccessibleBoard::moveCursor(int index)
 {
-    if (untold.empty())
+    if (index == cursor)
         return;
-    current = untold.front();
-    untold.pop_front();
-    if (hasFocus())
-        sendToAccessibility(this, QAccessible::Focus, current);
-    pacer.start();
+    cursor = index;
+    tell({index, false});
 }
 
-void AccessibleBoard::takeFocus()
+void AccessibleBoard::tell(Telling telling)
 {
-    if (hasFocus())
+    if (!hasFocus() || !QAccessible::isActive()) {
+        current = telling.cell;
         return;
-    setFocus(Qt::OtherFocusReason);
-    if (QAccessible::isActive()) {
-        sendToAccessibility(this, QAccessible::Focus, current); // the board, then its cell
-        pacer.start();
+    }
+    untold.push_back(telling);
+    if (!pacer.isActive())
+        tellNext();
+}
+
+// Tells the cells in turn. News gets the screen reader's time before anything else is told; a step
+// of the cursor gets none, as the next key may cut any focus change short.
+void AccessibleBoard::tellNext()
+{
+    while (!untold.empty()) {
+        const Telling next = untold.front();
+        untold.pop_front();
+        if (next.cell == current && !next.news)
+            continue;
+        // A screen reader speaks no focus change to the cell it stands on, but does to a new one.
+        if (next.cell == current)
+            static_cast<BoardTable*>(QAccessible::queryAccessibleInterface(this))->renew(next.cell);
+        sendToAccessibility(this, QAccessible::Focus, next.cell);
+        current = next.cell;
+        if (next.news) {
+            pacer.start(timeForAMove);
+            return;
+        }
     }
 }
 
@@ -235,4 +260,40 @@ void AccessibleBoard::finishTelling()
 {
     while (!untold.empty() || pacer.isActive())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::WaitForMoreEvents);
+}
+
+// The arrows walk the cursor one cell, stopping at the edges.
+void AccessibleBoard::keyPressEvent(QKeyEvent* event)
+{
+    int col = cursor % 3, row = cursor / 3;
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    switch (plain ? event->key() : 0) {
+    case Qt::Key_Left: col = std::max(col - 1, 0); break;
+    case Qt::Key_Right: col = std::min(col + 1, 2); break;
+    case Qt::Key_Up: row = std::max(row - 1, 0); break;
+    case Qt::Key_Down: row = std::min(row + 1, 2); break;
+    default:
+        QWidget::keyPressEvent(event); // digits, Space and Enter play in the window
+        return;
+    }
+    moveCursor(row * 3 + col);
+}
+
+void AccessibleBoard::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    // Qt tells the board's focus once this returns: the cursor's cell comes next.
+    if (QAccessible::isActive()) {
+        current = -1;
+        untold.push_back({cursor, true});
+        if (!pacer.isActive())
+            pacer.start(0);
+    }
+}
+
+// What is still to be told is told no more: the screen reader follows the focus elsewhere.
+void AccessibleBoard::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    untold.clear();
 }

@@ -85,17 +85,21 @@ void paintWhiteOnBlack(QWidget* widget)
 
 QColor fromRgb(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-// The cell, 1 to 9 row by row, that a digit key stands for; 0 for any other key. The main
-// keyboard's digits read like the board, the keypad's sit where the cells do. Shift is allowed:
-// some layouts need it for digits.
-int cellOfKey(const QKeyEvent& key)
+// The cell, 0 to 8 row by row, that a key plays: a digit's own, the cursor's for Space and Enter;
+// -1 for any other key. The main keyboard's digits read like the board, the keypad's sit where
+// the cells do. Shift is allowed: some layouts need it for digits.
+int cellOfKey(const QKeyEvent& key, int cursor)
 {
+    if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return -1;
+    if (key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return cursor;
     const int digit = key.key() - Qt::Key_0;
-    if (digit < 1 || digit > 9 || (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
-        return 0;
+    if (digit < 1 || digit > 9)
+        return -1;
     if (!(key.modifiers() & Qt::KeypadModifier))
-        return digit;
-    return digit <= 3 ? digit + 6 : digit >= 7 ? digit - 6 : digit;
+        return digit - 1;
+    return digit <= 3 ? digit + 5 : digit >= 7 ? digit - 7 : digit - 1;
 }
 } // namespace
 
@@ -164,6 +168,7 @@ void MainWindow::attach(Form1& game)
 {
     form = &game;
     board = new AccessibleBoard(game, *this, this);
+    setTabOrder(Text1, board); // the last stop: Shift+Tab from "Start " reaches it first
     const auto on = [this](QAbstractButton* button, void (Form1::*handler)()) {
         connect(button, &QAbstractButton::clicked, this, [this, handler] { handle([&] { (form->*handler)(); }); });
     };
@@ -328,21 +333,21 @@ void MainWindow::mousePressEvent(QMouseEvent* event)
     handle([&] { form->mouseDown(x, y); });
 }
 
-// A digit places a mark exactly as a left click in the centre of its cell does. Keys typed into
-// Text1 never get here: the box takes them.
+// A digit places a mark exactly as a left click in the centre of its cell does, and so do Space
+// and Enter in the cursor's cell while the board has the focus. Typed into Text1, digits and Space
+// are the box's; Enter there, or on a button, plays nothing.
 void MainWindow::keyPressEvent(QKeyEvent* event)
 {
-    const int cell = cellOfKey(*event);
-    if (!form || cell == 0) {
+    const int cell = form ? cellOfKey(*event, board->hasFocus() ? board->cursorCell() : -1) : -1;
+    if (cell < 0) {
         QWidget::keyPressEvent(event);
         return;
     }
     if (event->isAutoRepeat()) // a held key is one move
         return;
-    const int col = (cell - 1) % 3 + 1;
-    const int row = (cell - 1) / 3 + 1;
-    handle([&] { form->mouseDown(50 * col, 50 * row); });
-    board->takeFocus(); // a screen reader follows the moves on the board from here on
+    handle([&] { form->mouseDown(50 * (cell % 3 + 1), 50 * (cell / 3 + 1)); });
+    board->moveCursor(cell); // already there when the key placed a mark
+    board->setFocus(Qt::OtherFocusReason); // a screen reader follows the moves on the board from here on
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
