@@ -59,6 +59,19 @@ struct Window {
         QApplication::sendEvent(QApplication::focusWidget(), &press);
     }
     QColor pixel(double x, double y) { return window.grab().toImage().pixelColor(pixelOf(x, y)); }
+    // Whether the board differs from `before` by a frame around the mark of the cell centred at
+    // (x, y), short of the grid lines' pens.
+    bool framedAt(const QImage& before, double x, double y)
+    {
+        const QImage now = window.grab().toImage();
+        const QRect board = control("Board")->geometry(), mark(pixelOf(x - 14, y - 14), pixelOf(x + 14, y + 14));
+        QRegion changed;
+        for (int i = 0; i < now.width() * now.height(); ++i)
+            if (const QPoint p(i % now.width(), i / now.width()); board.contains(p) && now.pixel(p) != before.pixel(p))
+                changed += QRect(p, QSize(1, 1));
+        return changed.subtracted(QRect(pixelOf(x - 21, y - 21), pixelOf(x + 21, y + 21))).isEmpty()
+               && changed.boundingRect().contains(mark) && !changed.intersects(mark);
+    }
     QString selected()
     {
         QString digits;
@@ -226,8 +239,8 @@ private slots:
     }
 
     // Last in the Tab chain, the board has a cursor: the arrows walk it, stopping at the edges; Space
-    // and Enter play its cell as a click there does. Every move tells assistive technology its cell's
-    // new name, which screen readers cache.
+    // and Enter play its cell as a click there does; a frame shows it only while the keys act on the
+    // board. Every move tells assistive technology its cell's new name, which screen readers cache.
     void theArrowsWalkACursorOverTheBoardWhereSpaceAndEnterPlay()
     {
         Window w;
@@ -235,13 +248,15 @@ private slots:
         AccessibleBoard::eventHandler = [](QAccessibleEvent* e) { if (e->type() == QAccessible::NameChanged) renamed << e->child(); };
         w.click("Check1"); // two people: every move places a mark
         w.click("Command1");
+        const QImage before = w.window.grab().toImage();
         w.key(Qt::Key_Backtab);
-        QCOMPARE(QApplication::focusWidget(), w.control("Board"));
+        QVERIFY(w.framedAt(before, 100, 100)); // at first the centre
         QString walked; // the cell assistive technology is told is focused, after each key
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Right, Qt::Key_Right,
                             Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
             w.key(key), walked += QString::number(w.control<AccessibleBoard>("Board")->focusedCell());
         QCOMPARE(walked, QString("3300122588"));
+        QVERIFY(w.framedAt(before, 150, 150));
         // The player's, the second person's, a taken cell counted in the player's turn, the player's.
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Left, Qt::Key_Return, Qt::Key_Return, Qt::Key_Up})
             w.key(key);

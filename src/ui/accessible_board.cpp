@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 
 #include <algorithm>
@@ -208,6 +209,7 @@ void AccessibleBoard::refresh()
     }
     if (played >= 0) {
         cursor = played;
+        update();
         tell({played, true});
     }
     if (description() != describedAs) {
@@ -221,6 +223,7 @@ void AccessibleBoard::moveCursor(int index)
     if (index == cursor)
         return;
     cursor = index;
+    update();
     tell({index, false});
 }
 
@@ -282,6 +285,7 @@ void AccessibleBoard::keyPressEvent(QKeyEvent* event)
 void AccessibleBoard::focusInEvent(QFocusEvent* event)
 {
     QWidget::focusInEvent(event);
+    update();
     // Qt tells the board's focus once this returns: the cursor's cell comes next.
     if (QAccessible::isActive()) {
         current = -1;
@@ -296,4 +300,20 @@ void AccessibleBoard::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     untold.clear();
+    update();
+}
+
+// The cursor's frame, only while the keys act on the board: dotted, in the board's white, 17.5
+// units each way from the cell's centre, halfway between the edges of a mark (10 units and half
+// a pen) and of the grid lines (25 units less half a pen); so it also stays clear of the symbol
+// frame's border, which reaches into the bottom right cell.
+void AccessibleBoard::paintEvent(QPaintEvent*)
+{
+    if (!hasFocus())
+        return;
+    const double x = 20 + 50 * (cursor % 3), y = 20 + 50 * (cursor / 3); // from the grid's corner
+    const auto at = [this](double ux, double uy) { return QPointF(ux * width() / 140, uy * height() / 140); };
+    QPainter painter(this);
+    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.drawRect(QRectF(at(x - 17.5, y - 17.5), at(x + 17.5, y + 17.5)).toRect().adjusted(0, 0, -1, -1));
 }

@@ -15,9 +15,9 @@ class Toolkit;
 // The board as assistive technology sees it: a widget over the grid whose accessible is a table
 // named "Board", 3 rows by 3 columns, with cells named by place and what they show ("centre, X")
 // and a description that says where the game stands. It keeps a cursor: the cell the arrow keys
-// walk and Space and Enter play (through the window) while the board has the keyboard focus, which
-// Tab gives it last. The window calls refresh() after every handler; the cursor follows each move,
-// and the focused cell a screen reader speaks follows the cursor.
+// walk, Space and Enter play (through the window) and a dotted frame shows while the board has the
+// keyboard focus, which Tab gives it last. The window calls refresh() after every handler; the
+// cursor follows each move, and the focused cell a screen reader speaks follows the cursor.
 //
 //     AccessibleBoard cells(form, window, &window);   // over the grid, after the panel in the tab chain
 //     form.mouseDown(100, 100); cells.refresh(); cells.setFocus();   // "centre, X" is spoken
@@ -47,6 +47,7 @@ public:
     void finishTelling();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
