@@ -211,8 +211,10 @@ private slots:
         game.form.option5Click();
         QCOMPARE(std::pair(game.form.wavfile, game.player.played.back()), std::pair(dir + "/temp3.wav", 104));
         game.form.unload();
-        game.form.unload(); // already gone: still quiet
-        QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files | QDir::System), QStringList({"temp1.wav", "temp2.wav"}));
+        game.form.option7Click(); // temp3 again: once it is a link, unload leaves it be
+        std::remove(game.form.wavfile.c_str()), std::filesystem::create_symlink(theirs, game.form.wavfile);
+        game.form.unload();
+        QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files | QDir::System), QStringList({"temp1.wav", "temp2.wav", "temp3.wav"}));
         QCOMPARE(contents(theirs), std::string("someone's own sound"));
         QCOMPARE(game.errors.str(), std::string());
     }
