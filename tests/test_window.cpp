@@ -38,7 +38,7 @@ struct Window {
         // A modal box runs its own event loop: watch for it from outside and press OK.
         QObject::connect(&closer, &QTimer::timeout, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                boxes << QString("%1: %2, %3 button%4").arg(box->windowTitle(), box->text()).arg(box->buttons().size())
+                boxes << QString("%1: %2 (%3), %4 button%5").arg(box->windowTitle(), box->text(), box->accessibleName()).arg(box->buttons().size())
                                  .arg(control<QTimer>("Timer1")->isActive() ? ", ticking" : "");
                 box->button(QMessageBox::Ok)->click();
             }
@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(std::pair(w.form.board, timer->isActive()), std::pair(grid("1../.2./..."), false));
         w.form.winner = 2; // a win waiting for a tick, as a fixed reply can leave one
         w.click("Option3");
-        QTRY_COMPARE(w.boxes, QStringList{"Gridora: X's win, 1 button"}); // no tick while it is open
+        QTRY_COMPARE(w.boxes, QStringList{"Gridora: X's win (X's win), 1 button"}); // no tick while it is open
         QVERIFY(!timer->isActive());
         w.click("Check1");
         w.click("Command1");
