@@ -210,12 +210,16 @@ private slots:
         std::filesystem::create_symlink(theirs, ours); // a link is never written through
         game.form.option5Click();
         QCOMPARE(std::pair(game.form.wavfile, game.player.played.back()), std::pair(dir + "/temp3.wav", 104));
+        std::ofstream(dir + "/other", std::ios::binary) << "another sound"; // a file renamed over it is theirs
+        std::rename((dir + "/other").c_str(), game.form.wavfile.c_str());
+        game.form.option7Click();
+        QCOMPARE(std::pair(game.player.location, contents(dir + "/temp3.wav")), std::pair(dir + "/temp4.wav", std::string("another sound")));
         game.form.unload();
-        game.form.option7Click(); // temp3 again: once it is a link, unload leaves it be
+        game.form.option6Click(); // temp4 again: once it is a link, unload leaves it be
         std::remove(game.form.wavfile.c_str()), std::filesystem::create_symlink(theirs, game.form.wavfile);
         game.form.unload();
-        QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files | QDir::System), QStringList({"temp1.wav", "temp2.wav", "temp3.wav"}));
-        QCOMPARE(contents(theirs), std::string("someone's own sound"));
+        QCOMPARE(QDir(game.dir.path()).entryList(QDir::Files | QDir::System), QStringList({"temp1.wav", "temp2.wav", "temp3.wav", "temp4.wav"}));
+        QCOMPARE(contents(theirs) + contents(dir + "/temp3.wav"), std::string("someone's own soundanother sound"));
         QCOMPARE(game.errors.str(), std::string());
     }
 
