@@ -115,10 +115,13 @@ kill -TERM "$(cat "$home/game.pid")"
 wait "$session" || true
 [ "$(cat "$home/game.status")" = 0 ] || fail "exit status $(cat "$home/game.status") after SIGTERM"
 
-said=$(sed -n "s/.* - SPEECH OUTPUT: ['\"]\(.*\)['\"] \?{.*/|\1/p" "$home/orca.txt" | tr -d '\n')
+said="$(sed -n "s/.* - SPEECH OUTPUT: ['\"]\(.*\)['\"] \?{.*/|\1/p" "$home/orca.txt" | tr -d '\n')|"
 echo "   Orca said: $said"
-in_order="*$(printf '|%s*' "centre, empty." "left, empty." "top left, empty." "top left, X." "top, O." "left, X." "centre, O." \
-    "bottom left, X." "X's win." "centre, X." "top left, O." "bottom right, X." "bottom left, O." "top right, X." "left, O." "O's win.")"
+# What must be said, in this order: the cells the arrows reach, each move, each winner's box. A
+# screen reader may say more between them (Orca 48 reads the whole row when the focus changes rows,
+# and the board's description when it changes), and may end an utterance with a full stop.
+in_order="*$(printf '|%s[.|]*' "centre, empty" "left, empty" "top left, empty" "top left, X" "top, O" "left, X" "centre, O" \
+    "bottom left, X" "alert X's win" "centre, X" "top left, O" "bottom right, X" "bottom left, O" "top right, X" "left, O" "alert O's win")"
 [[ $said == $in_order ]] || fail "Orca did not say each move and each winner, in turn"
 
 [ -z "$(find "$w" -name 'temp*.wav')" ] || fail "cue files left behind: $(find "$w" -name 'temp*.wav')"
