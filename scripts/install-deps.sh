@@ -22,6 +22,8 @@ if [ "${1:-}" = --test ]; then
     dpkg-dev file desktop-file-utils appstream lintian
     # the bench's probe
     pkg-config libx11-dev libxdamage-dev libxfixes-dev libxtst-dev
+    # a fresh Debian of another release, for scripts/test-release.sh
+    debootstrap
   )
 fi
 
@@ -31,8 +33,18 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
+# Without root, sudo installs them; without either, or when that fails, say what to run.
+cannot() {
+    echo "install-deps: these Debian packages are missing: ${missing[*]}" >&2
+    echo "install-deps: install them as root with: apt-get install --no-install-recommends ${missing[*]}" >&2
+    exit 1
+}
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || cannot
+    sudo=(sudo)
+fi
 echo "Installing: ${missing[*]}"
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-$sudo apt-get -o DPkg::Lock::Timeout=600 update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q || cannot
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q \
+    --no-install-recommends "${missing[@]}" || cannot
