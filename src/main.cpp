@@ -1,3 +1,4 @@
+#include "command_line.h"
 #include "game/form1.h"
 #include "sound/qt_cue_player.h"
 #include "ui/main_window.h"
@@ -46,11 +47,17 @@ void closeOnSignals(QObject* parent)
 
 int main(int argc, char* argv[])
 {
+    if (const int status = answerCommandLine(argc, argv); status >= 0)
+        return status;
     // Reading the font configuration takes milliseconds that the first frame would wait for:
     // it runs on another core while Qt connects to the display.
     std::thread fonts([] { FcInit(); });
+    holdMessagesWhileOpeningDisplay(true);
     QApplication app(argc, argv);
+    holdMessagesWhileOpeningDisplay(false);
     fonts.join();
+    if (const int status = refuseWrongArguments(); status >= 0)
+        return status;
     QApplication::setApplicationName("Gridora");
     QApplication::setWindowIcon(QIcon(":/icon.png"));
     applyLook();

@@ -1,0 +1,116 @@
+#include "command_line.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+namespace {
+// Reads the arguments Qt has left: exits after answering --help, --help-all or --version. What is
+// no option of the program's may still be the platform's until `last`; then it is refused.
+int answer(bool last)
+{
+    QCoreApplication::setApplicationName("gridora");
+    QCoreApplication::setApplicationVersion(GRIDORA_VERSION);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Noughts and crosses against the computer or a friend.");
+    // Qt's own options are words after one dash (-platform, -style), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (parser.parse(arguments) && parser.positionalArguments().isEmpty()) {
+        parser.process(arguments);
+        return -1;
+    }
+    if (!last)
+        return -1;
+    const QString wrong = !parser.errorText().isEmpty()
+        ? parser.errorText()
+        : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    std::fprintf(stderr, "gridora: %s Try '%s --help'.\n", qPrintable(wrong), qPrintable(arguments.constFirst()));
+    return 2;
+}
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::mutex heldLock;
+std::vector<HeldMessage> held;
+QtMessageHandler passOn = nullptr;
+
+void passHeldOn()
+{
+    for (const HeldMessage& message : held)
+        passOn(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category.constData()), message.text);
+    held.clear();
+}
+
+// Without a display Qt's platform plugin says so in the middle of eight lines of advice about
+// reinstalling, then aborts with a core dump. The cause alone is said instead; any other fatal
+// start keeps Qt's own words.
+void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    const std::lock_guard lock(heldLock);
+    if (type != QtFatalMsg) {
+        held.push_back({type, context.category, text});
+        return;
+    }
+    const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    QString why;
+    if (x11.isEmpty() && wayland.isEmpty()) {
+        why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    } else if (std::any_of(held.begin(), held.end(),
+                           [](const HeldMessage& m) { return m.text.contains("connect", Qt::CaseInsensitive); })) {
+        QStringList servers;
+        if (!wayland.isEmpty())
+            servers << "the Wayland display " + wayland;
+        if (!x11.isEmpty())
+            servers << "the X server " + x11;
+        why = "could not connect to " + servers.join(" or ");
+    }
+    if (why.isEmpty()) {
+        passHeldOn();
+        passOn(type, context, text);
+        return;
+    }
+    std::fprintf(stderr, "gridora: cannot open a display: %s\n", qPrintable(why));
+    std::_Exit(1);
+}
+} // namespace
+
+int answerCommandLine(int argc, char* argv[])
+{
+    if (argc < 2)
+        return -1;
+    // Qt's application takes Qt's options out of the arguments and lists them under --help-all;
+    // on the offscreen platform it needs no display.
+    std::vector<char*> arguments(argv, argv + argc);
+    char platform[] = "-platform", offscreen[] = "offscreen";
+    arguments.insert(arguments.end(), {platform, offscreen, nullptr});
+    int count = argc + 2;
+    QApplication app(count, arguments.data());
+    return answer(false);
+}
+
+void holdMessagesWhileOpeningDisplay(bool hold)
+{
+    if (hold) {
+        passOn = qInstallMessageHandler(holdOrExplain);
+        return;
+    }
+    qInstallMessageHandler(passOn);
+    const std::lock_guard lock(heldLock);
+    passHeldOn();
+}
+
+int refuseWrongArguments()
+{
+    return answer(true);
+}
