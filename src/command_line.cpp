@@ -52,6 +52,16 @@ void passHeldOn()
     held.clear();
 }
 
+// Messages are passed on only when the game goes on: an answer or a refusal is its one line alone.
+void releaseHeld(bool pass)
+{
+    qInstallMessageHandler(passOn);
+    const std::lock_guard lock(heldLock);
+    if (pass)
+        passHeldOn();
+    held.clear();
+}
+
 // Without a display Qt's platform plugin says so in the middle of eight lines of advice about
 // reinstalling, then aborts with a core dump. The cause alone is said instead; any other fatal
 // start keeps Qt's own words.
@@ -95,22 +105,22 @@ int answerCommandLine(int argc, char* argv[])
     char platform[] = "-platform", offscreen[] = "offscreen";
     arguments.insert(arguments.end(), {platform, offscreen, nullptr});
     int count = argc + 2;
+    beginOpeningDisplay();
     QApplication app(count, arguments.data());
+    // Qt's remarks on its way up (an unset XDG_RUNTIME_DIR) are for the game's start to make.
+    releaseHeld(false);
     return answer(false);
 }
 
-void holdMessagesWhileOpeningDisplay(bool hold)
+void beginOpeningDisplay()
 {
-    if (hold) {
-        passOn = qInstallMessageHandler(holdOrExplain);
-        return;
-    }
-    qInstallMessageHandler(passOn);
-    const std::lock_guard lock(heldLock);
-    passHeldOn();
+    passOn = qInstallMessageHandler(holdOrExplain);
 }
 
-int refuseWrongArguments()
+int finishOpeningDisplay()
 {
-    return answer(true);
+    const int status = answer(true);
+    if (status < 0)
+        releaseHeld(true);
+    return status;
 }

@@ -52,11 +52,10 @@ int main(int argc, char* argv[])
     // Reading the font configuration takes milliseconds that the first frame would wait for:
     // it runs on another core while Qt connects to the display.
     std::thread fonts([] { FcInit(); });
-    holdMessagesWhileOpeningDisplay(true);
+    beginOpeningDisplay();
     QApplication app(argc, argv);
-    holdMessagesWhileOpeningDisplay(false);
     fonts.join();
-    if (const int status = refuseWrongArguments(); status >= 0)
+    if (const int status = finishOpeningDisplay(); status >= 0)
         return status;
     QApplication::setApplicationName("Gridora");
     QApplication::setWindowIcon(QIcon(":/icon.png"));
