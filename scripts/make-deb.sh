@@ -18,9 +18,8 @@ root=$work/debian/gridora
 
 # The tests install from the same build tree at the same time; cmake rewrites its manifest there.
 DESTDIR="$root" flock "$build/.install.lock" cmake --install "$build" --prefix /usr >/dev/null
-# What Debian's dh_strip does to a program; and lintian's one hint that does not apply, with why.
+# What Debian's dh_strip does to a program.
 strip --remove-section=.comment --remove-section=.note "$root/usr/games/gridora"
-install -D -m 644 "$src/resources/lintian-overrides" "$root/usr/share/lintian/overrides/gridora"
 
 # Depends from the libraries the program links, plus the font its captions are laid out for; the
 # version from the changelog.
