@@ -7,35 +7,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 namespace {
-// Reads the arguments Qt has left: exits after answering --help, --help-all or --version. What is
-// no option of the program's may still be the platform's until `last`; then it is refused.
-int answer(bool last)
-{
-    QCoreApplication::setApplicationName("gridora");
-    QCoreApplication::setApplicationVersion(GRIDORA_VERSION);
-    QCommandLineParser parser;
-    parser.setApplicationDescription("Noughts and crosses against the computer or a friend.");
-    // Qt's own options are words after one dash (-platform, -style), not bundled letters.
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QStringList arguments = QCoreApplication::arguments();
-    if (parser.parse(arguments) && parser.positionalArguments().isEmpty()) {
-        parser.process(arguments);
-        return -1;
-    }
-    if (!last)
-        return -1;
-    const QString wrong = !parser.errorText().isEmpty()
-        ? parser.errorText()
-        : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    std::fprintf(stderr, "gridora: %s Try '%s --help'.\n", qPrintable(wrong), qPrintable(arguments.constFirst()));
-    return 2;
-}
-
 struct HeldMessage {
     QtMsgType type;
     QByteArray category;
@@ -73,8 +48,15 @@ void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QStr
         return;
     }
     const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+    // The X platform names the display that refused it (also one given with -display), and none
+    // when it was given none.
+    const auto refused = std::find_if(held.begin(), held.end(), [](const HeldMessage& m) {
+        return m.text.startsWith("could not connect to display ") && m.text.trimmed() != "could not connect to display";
+    });
     QString why;
-    if (x11.isEmpty() && wayland.isEmpty()) {
+    if (refused != held.end()) {
+        why = refused->text.trimmed();
+    } else if (x11.isEmpty() && wayland.isEmpty()) {
         why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
     } else if (std::any_of(held.begin(), held.end(),
                            [](const HeldMessage& m) { return m.text.contains("connect", Qt::CaseInsensitive); })) {
@@ -107,9 +89,35 @@ int answerCommandLine(int argc, char* argv[])
     int count = argc + 2;
     beginOpeningDisplay();
     QApplication app(count, arguments.data());
-    // Qt's remarks on its way up (an unset XDG_RUNTIME_DIR) are for the game's start to make.
-    releaseHeld(false);
-    return answer(false);
+    releaseHeld(false); // Qt's remarks on its way up (an unset XDG_RUNTIME_DIR) are the game's to make
+    QCoreApplication::setApplicationName("gridora");
+    QCoreApplication::setApplicationVersion(GRIDORA_VERSION);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Noughts and crosses against the computer or a friend.");
+    // Qt's own options are words after one dash (-platform, -style), not bundled letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    // Qt's application has taken -platform already, but the X platform takes its own options only
+    // once it is loaded: they are known here, so that a wrong option is refused with no display.
+    parser.addOption({"platform", "The window system: xcb (X11), wayland or offscreen.", "name"});
+    parser.addOption({"display", "The X server to show the game on, instead of DISPLAY's.", "display"});
+    for (auto [name, value] : {std::pair{"name", "name"}, {"visual", "id"}, {"dograb", ""}, {"nograb", ""}}) {
+        QCommandLineOption option(name, QString(), value);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    const QStringList given = QCoreApplication::arguments();
+    if (parser.parse(given) && parser.positionalArguments().isEmpty()) {
+        parser.process(given); // --help, --help-all and --version answer and exit here
+        return -1;
+    }
+    const QString wrong = !parser.errorText().isEmpty()
+        ? parser.errorText()
+        : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    std::fprintf(stderr, "gridora: %s Try '%s --help'.\n", qPrintable(wrong), qPrintable(given.constFirst()));
+    return 2;
 }
 
 void beginOpeningDisplay()
@@ -117,10 +125,7 @@ void beginOpeningDisplay()
     passOn = qInstallMessageHandler(holdOrExplain);
 }
 
-int finishOpeningDisplay()
+void finishOpeningDisplay()
 {
-    const int status = answer(true);
-    if (status < 0)
-        releaseHeld(true);
-    return status;
+    releaseHeld(true);
 }

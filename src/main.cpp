@@ -55,8 +55,7 @@ int main(int argc, char* argv[])
     beginOpeningDisplay();
     QApplication app(argc, argv);
     fonts.join();
-    if (const int status = finishOpeningDisplay(); status >= 0)
-        return status;
+    finishOpeningDisplay();
     QApplication::setApplicationName("Gridora");
     QApplication::setWindowIcon(QIcon(":/icon.png"));
     applyLook();
