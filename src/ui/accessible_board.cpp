@@ -11,8 +11,12 @@
 #include <algorithm>
 
 namespace {
-const char* const places[] = {"top left", "top",    "top right",   "left",        "centre",
-                              "right",    "bottom left", "bottom", "bottom right"};
+const char* const places[] = {
+    QT_TRANSLATE_NOOP("AccessibleBoard", "top left"),    QT_TRANSLATE_NOOP("AccessibleBoard", "top"),
+    QT_TRANSLATE_NOOP("AccessibleBoard", "top right"),   QT_TRANSLATE_NOOP("AccessibleBoard", "left"),
+    QT_TRANSLATE_NOOP("AccessibleBoard", "centre"),      QT_TRANSLATE_NOOP("AccessibleBoard", "right"),
+    QT_TRANSLATE_NOOP("AccessibleBoard", "bottom left"), QT_TRANSLATE_NOOP("AccessibleBoard", "bottom"),
+    QT_TRANSLATE_NOOP("AccessibleBoard", "bottom right")};
 
 // One cell of the table. Qt's AT-SPI bridge takes every child of a table for a table cell.
 class BoardCell : public QAccessibleInterface, public QAccessibleTableCellInterface {
@@ -92,7 +96,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return "Board";
+            return AccessibleBoard::tr("Board");
         return t == QAccessible::Description ? board()->description() : QAccessibleWidget::text(t);
     }
     int childCount() const override { return 9; }
@@ -179,20 +183,27 @@ QString AccessibleBoard::cellName(int index) const
 {
     // board is indexed (column, row); the table goes row by row.
     const Symbols shown = symbolsOf(game.board[index % 3 + 1][index / 3 + 1], toolkit);
-    return QString("%1, %2").arg(places[index], shown.x ? "X" : shown.o ? "O" : "empty");
+    return nameOf(index, shown.x ? "X" : shown.o ? "O" : tr("empty"));
+}
+
+// A cell's place and what it holds, in the order the language puts them.
+QString AccessibleBoard::nameOf(int index, const QString& mark)
+{
+    //: A cell of the board: its place, then what it holds (X, O or empty)
+    return tr("%1, %2").arg(tr(places[index]), mark);
 }
 
 QString AccessibleBoard::description() const
 {
     if (game.turn == 0)
-        return "No game: press Start";
+        return tr("No game: press Start");
     bool full = true;
     for (int col = 1; col <= 3; ++col)
         for (int row = 1; row <= 3; ++row)
             full = full && game.board[col][row] != cell::empty;
     if (full)
-        return "Board full: press Start";
-    return game.turn == 2 ? "Your turn" : "Opponent's turn";
+        return tr("Board full: press Start");
+    return game.turn == 2 ? tr("Your turn") : tr("Opponent's turn");
 }
 
 void AccessibleBoard::refresh()
@@ -202,7 +213,7 @@ void AccessibleBoard::refresh()
         const QString name = cellName(i);
         if (name == names[i])
             continue;
-        if (names[i].endsWith(", empty"))
+        if (names[i] == nameOf(i, tr("empty")))
             played = i;
         names[i] = name;
         sendToAccessibility(this, QAccessible::NameChanged, i);

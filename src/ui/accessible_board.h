@@ -53,6 +53,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    static QString nameOf(int index, const QString& mark);
+
     struct Telling {
         int cell = 0;
         bool news = false; // a move, or the cell the focus lands on: always spoken, and given time

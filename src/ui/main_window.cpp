@@ -18,6 +18,7 @@
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTextLayout>
 #include <QTimer>
 
 namespace {
@@ -41,20 +42,18 @@ protected:
     }
 
 private:
+    // Qt's own line breaking, which also breaks between the ideographs of Chinese and Japanese.
     QString wrapped(const QString& text, int width) const
     {
-        QString result;
-        QString current;
-        for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
-            const QString candidate = current.isEmpty() ? word : current + ' ' + word;
-            if (!current.isEmpty() && fontMetrics().horizontalAdvance(candidate) > width) {
-                result += current + '\n';
-                current = word;
-            } else {
-                current = candidate;
-            }
+        QTextLayout layout(text, font());
+        QStringList lines;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(width);
+            lines << text.mid(line.textStart(), line.textLength()).trimmed();
         }
-        return result + current;
+        layout.endLayout();
+        return lines.join('\n');
     }
 };
 
@@ -122,21 +121,23 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
 
     // Created in this order; positions and sizes in twips.
     Text1 = place(new QLineEdit("Text1", this), "Text1", 1560, 120, 1215, 285);
-    Frame1 = place(new QGroupBox("Moves are:", this), "Frame1", 120, 120, 1215, 1095);
-    Option7 = place(new QRadioButton("Best", Frame1), "Option7", 120, 720, 975, 255);
-    Option6 = place(new QRadioButton("Better", Frame1), "Option6", 120, 480, 855, 255);
-    Option5 = place(new QRadioButton("Easy", Frame1), "Option5", 120, 240, 975, 255);
-    Check1 = place(new WrappingCheckBox("Play Computer?", this), "Check1", 2040, 4560, 1215, 495);
+    //: Above the computer's strengths: Easy, Better, Best
+    Frame1 = place(new QGroupBox(tr("Moves are:"), this), "Frame1", 120, 120, 1215, 1095);
+    Option7 = place(new QRadioButton(tr("Best"), Frame1), "Option7", 120, 720, 975, 255);
+    Option6 = place(new QRadioButton(tr("Better"), Frame1), "Option6", 120, 480, 855, 255);
+    Option5 = place(new QRadioButton(tr("Easy"), Frame1), "Option5", 120, 240, 975, 255);
+    Check1 = place(new WrappingCheckBox(tr("Play Computer?"), this), "Check1", 2040, 4560, 1215, 495);
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Frame2 = place(new QGroupBox(this), "Frame2", 4800, 4320, 1695, 735);
-    Option1 = place(new QRadioButton("You are X", Frame2), "Option1", 240, 240, 1215, 255);
-    Option2 = place(new QRadioButton("You are O", Frame2), "Option2", 240, 480, 1215, 255);
-    Option4 = place(new QRadioButton("Computer First", this), "Option4", 480, 4800, 1335, 255);
-    Option3 = place(new QRadioButton("You Go First", this), "Option3", 480, 4560, 1335, 255);
-    Command1 = place(new QPushButton("Start ", this), "Command1", 5160, 120, 1215, 615);
-    Text1->setAccessibleName("Moves");
-    Frame2->setAccessibleName("Your symbol");
+    Option1 = place(new QRadioButton(tr("You are X"), Frame2), "Option1", 240, 240, 1215, 255);
+    Option2 = place(new QRadioButton(tr("You are O"), Frame2), "Option2", 240, 480, 1215, 255);
+    Option4 = place(new QRadioButton(tr("Computer First"), this), "Option4", 480, 4800, 1335, 255);
+    Option3 = place(new QRadioButton(tr("You Go First"), this), "Option3", 480, 4560, 1335, 255);
+    //: Begins a new game; the blank is the English caption's own
+    Command1 = place(new QPushButton(tr("Start "), this), "Command1", 5160, 120, 1215, 615);
+    Text1->setAccessibleName(tr("Moves"));
+    Frame2->setAccessibleName(tr("Your symbol"));
 
     for (QWidget* w : std::initializer_list<QWidget*>{Frame1, Option7, Option6, Option5, Check1,
                                                       Frame2, Option1, Option2, Option4, Option3})
@@ -227,7 +228,14 @@ bool MainWindow::optionValue(int option) const
 
 int MainWindow::check1Value() const { return Check1->isChecked() ? 1 : 0; }
 
-void MainWindow::setText1(const std::string& text) { Text1->setText(QString::fromStdString(text)); }
+// The logic's English words are translated here, on their way to the player: the counter's prefix
+// (the count after it stays), and the winner's message.
+void MainWindow::setText1(const std::string& text)
+{
+    const QString shown = QString::fromStdString(text), counter = "#moves=";
+    //: Before the count of the player's clicks on the board
+    Text1->setText(shown.startsWith(counter) ? tr("#moves=") + shown.mid(counter.size()) : shown);
+}
 
 void MainWindow::setTimer1Enabled(bool enabled)
 {
@@ -278,7 +286,8 @@ void MainWindow::messageBox(const std::string& text)
     // The game has just stopped: no ticks while the box is open, and the last moves are told first.
     syncWithGame();
     board->finishTelling();
-    QMessageBox box(QMessageBox::NoIcon, windowTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
+    [[maybe_unused]] static const char* const winners[] = {QT_TR_NOOP("X's win"), QT_TR_NOOP("O's win")};
+    QMessageBox box(QMessageBox::NoIcon, windowTitle(), tr(text.c_str()), QMessageBox::Ok, this);
     // The box is named by its text for screen readers: Orca 48 reads no loose label of under three
     // words in a box, and Orca 43 says a box's description after its label, so the text twice.
     box.setAccessibleName(box.text());
