@@ -7,15 +7,19 @@
 set -euo pipefail
 
 packages=(
-  # build
+  # build; the translations are built into the game by Qt's lrelease, found through qt6-tools-dev
   cmake g++ make qt6-base-dev qt6-multimedia-dev libfontconfig-dev libxkbcommon-dev
-  # run: the captions are laid out for DejaVu Sans Condensed; Qt talks to the sound server itself
-  fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0
+  qt6-tools-dev qt6-l10n-tools
+  # run: the captions are laid out for DejaVu Sans Condensed; Qt talks to the sound server itself;
+  # Qt's own words (the box's "OK") in the player's language
+  fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0 qt6-translations-l10n
 )
 if [ "${1:-}" = --test ]; then
   packages+=(
     # a display, a sound server, input and screen capture, sound analysis
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3
+    # a font for Chinese and Japanese, so that the captions' fit is measured in these too
+    fonts-wqy-microhei
     # a screen reader on its own buses, speaking through the sound server
     orca at-spi2-core dbus speech-dispatcher-espeak-ng
     # the package and its checks
