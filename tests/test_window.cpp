@@ -171,7 +171,7 @@ private slots:
                   << table->text(QAccessible::Description) << text->accessibleName() << w.control("Frame2")->accessibleName();
             QCOMPARE(std::pair(shown.join(" | "), board->cursorCell()),
                      std::pair(QString("Spielstärke: | #Züge=0 | Schwer | Mittel | Leicht | Gegen den PC? | Du bist X | Du bist O | PC fängt an | Du "
-                                       "fängst an | Start | Gridora: O gewinnt, 1 button | Spielfeld | oben links, X | Mitte, leer | Der Gegner "
+                                       "fängst an | Start | Gridora: O gewinnt (O gewinnt), 1 button | Spielfeld | oben links, X | Mitte, leer | Der Gegner "
                                        "ist am Zug | Züge | Dein Zeichen"), 0));
         }
     }
