@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # `make test` on a fresh Debian of the given release, as a new user gets it: a minimal debootstrap
 # chroot with git and make added, the checked-out commit cloned into it, and the README's command;
-# everything else comes through `make test`. Prints the test summary (the whole output goes to
-# build/test-RELEASE.log) and exits with its status. Needs root, for debootstrap and chroot; stops
-# every process left in the chroot, unmounts what it mounted and removes the chroot.
+# everything else comes through `make test`. Prints the test summary (the whole output, and each
+# test's, goes to build/test-RELEASE.log) and exits with its status. Needs root, for debootstrap
+# and chroot; stops every process left in the chroot, unmounts what it mounted and removes it.
 # Usage: scripts/test-release.sh RELEASE      (bookworm for Debian 12, trixie for Debian 13)
 set -euo pipefail
 release=${1:?usage: scripts/test-release.sh RELEASE (bookworm, trixie)}
@@ -40,6 +40,8 @@ git clone -q --no-hardlinks "$repo" "$root/root/gridora" && git -C "$root/root/g
 
 status=0
 inside sh -c 'cd /root/gridora && make test' >>"$log" 2>&1 || status=$?
+# Every test's own output, the passed ones' too, for the log.
+cat "$root/root/gridora/build/Testing/Temporary/LastTest.log" >>"$log" 2>/dev/null || true
 grep -E '^ *[0-9]+/[0-9]+ Test +#|tests passed|^e2e game:|^FAIL' "$log" || tail -n 40 "$log"
 echo "test-release: make test on Debian $release (debian_version $(cat "$root/etc/debian_version")):" \
     "exit status $status, $(($(date +%s) - start)) s"
