@@ -30,6 +30,9 @@ start=$(date +%s)
 echo "test-release: Debian $release in $root, commit ${commit:0:12}; log in $log"
 debootstrap --variant=minbase "$release" "$root" "${MIRROR:-http://deb.debian.org/debian}" >"$log" 2>&1 \
     || { tail -n 20 "$log"; exit 1; }
+# Its root a mount point of its own, so that the end-to-end run can make a private mount namespace
+# there, as on a machine, and play the installed program too.
+mount --bind "$root" "$root"
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"
 mount --rbind /dev "$root/dev" && mount --make-rslave "$root/dev"
