@@ -5,11 +5,9 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QStandardPaths>
-#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 
@@ -62,19 +60,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Gridora");
     QApplication::setWindowIcon(QIcon(":/icon.png"));
     applyLook();
-    // The player's language: the first in the environment's list that the game speaks, English (the
-    // source, which needs no catalogue) included; and Qt's own words in it, the box's "OK", where
-    // Qt's translations are installed.
-    QTranslator words, qtWords;
-    for (const QString& language : QLocale().uiLanguages()) {
-        const QLocale locale(language);
-        if (!language.startsWith("en") && !words.load(locale, "gridora", "_", ":/i18n"))
-            continue;
-        if (qtWords.load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QApplication::installTranslator(&qtWords);
-        QApplication::installTranslator(&words);
-        break;
-    }
+    useLanguageOf(QLocale());
     closeOnSignals(&app);
 
     // Never seeded: every run starts from the generator's initial state.

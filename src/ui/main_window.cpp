@@ -9,7 +9,9 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,7 @@
 #include <QStylePainter>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 constexpr int twipsPerPixel = 15;
@@ -108,6 +111,23 @@ void applyLook()
     QFont font("DejaVu Sans Condensed");
     font.setPixelSize(10);
     QApplication::setFont(font);
+}
+
+void useLanguageOf(const QLocale& locale)
+{
+    static QTranslator words, qtWords;
+    QCoreApplication::removeTranslator(&words);
+    QCoreApplication::removeTranslator(&qtWords);
+    for (const QString& language : locale.uiLanguages()) {
+        const QLocale candidate(language);
+        if (!language.startsWith("en") && !words.load(candidate, "gridora", "_", ":/i18n"))
+            continue;
+        if (qtWords.load(candidate, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(&qtWords);
+        if (!language.startsWith("en"))
+            QCoreApplication::installTranslator(&words);
+        return;
+    }
 }
 
 MainWindow::MainWindow(std::function<double()> random, QWidget* parent)

@@ -13,12 +13,16 @@ class Form1;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
+class QLocale;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 
 // The application's default font and style, chosen so that every caption fits its control.
 void applyLook();
+// Speaks the first of the locale's languages that the game has, English (the source) included:
+// the game's words and Qt's own (the box's "OK"), where Qt's translations are installed.
+void useLanguageOf(const QLocale& locale);
 
 // The game's one window: builds the controls, turns Qt events into Form1's handlers and gives
 // Form1 the window operations it needs. Drawing is kept as a list of strokes in user
