@@ -143,6 +143,8 @@ private slots:
             useLanguageOf(QLocale(locale));
             QCOMPARE(MainWindow::tr("Easy"), QString(easy));
         }
+        qputenv("LANGUAGE", "en_GB:de"), useLanguageOf(QLocale::system()); // English comes first
+        QCOMPARE(MainWindow::tr("Easy"), QString("Easy"));
         const QStringList languages = QDir(":/i18n").entryList();
         QVERIFY(languages.size() >= 10 && languages.contains("gridora_de.qm"));
         for (const QString& language : QStringList{"English"} + languages) {
