@@ -119,13 +119,14 @@ void useLanguageOf(const QLocale& locale)
     QCoreApplication::removeTranslator(&words);
     QCoreApplication::removeTranslator(&qtWords);
     for (const QString& language : locale.uiLanguages()) {
+        if (language.startsWith("en")) // the source language, which needs no catalogue
+            return;
         const QLocale candidate(language);
-        if (!language.startsWith("en") && !words.load(candidate, "gridora", "_", ":/i18n"))
+        if (!words.load(candidate, "gridora", "_", ":/i18n"))
             continue;
+        QCoreApplication::installTranslator(&words);
         if (qtWords.load(candidate, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtWords);
-        if (!language.startsWith("en"))
-            QCoreApplication::installTranslator(&words);
         return;
     }
 }
