@@ -7,6 +7,7 @@
 #include "ui/toolkit.h"
 
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <deque>
 #include <fstream>
@@ -31,6 +32,26 @@ inline Board grid(const std::string& rows)
     }
     return board;
 }
+
+// A failed comparison shows boards as rows ("1../.2./...") and lists item by item.
+namespace QTest {
+template <> inline char* toString(const Board& board)
+{
+    std::string rows;
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= 3; ++col)
+            rows += (board[col][row] ? char('0' + board[col][row]) : '.') + std::string(col < 3 ? "" : row < 3 ? "/" : "");
+    return qstrdup(rows.c_str());
+}
+template <> inline char* toString(const std::string& text) { return toString(text.c_str()); }
+template <> inline char* toString(const Strings& items)
+{
+    std::string all;
+    for (const std::string& item : items)
+        all += (all.empty() ? "\"" : " | \"") + item + "\"";
+    return qstrdup(("[" + all + "]").c_str());
+}
+} // namespace QTest
 
 struct FakeToolkit : Toolkit {
     Strings calls; // drawing operations, in order
