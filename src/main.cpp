@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName("Gridora");
     QApplication::setWindowIcon(QIcon(":/icon.png"));
     applyLook();
-    useLanguageOf(QLocale());
+    useLanguageOf(QLocale().uiLanguages());
     closeOnSignals(&app);
 
     // Never seeded: every run starts from the generator's initial state.

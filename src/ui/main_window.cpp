@@ -113,12 +113,12 @@ void applyLook()
     QApplication::setFont(font);
 }
 
-void useLanguageOf(const QLocale& locale)
+void useLanguageOf(const QStringList& languages)
 {
     static QTranslator words, qtWords;
     QCoreApplication::removeTranslator(&words);
     QCoreApplication::removeTranslator(&qtWords);
-    for (const QString& language : locale.uiLanguages()) {
+    for (const QString& language : languages) {
         if (language.startsWith("en")) // the source language, which needs no catalogue
             return;
         const QLocale candidate(language);

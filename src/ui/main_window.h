@@ -3,6 +3,7 @@
 #include "ui/toolkit.h"
 
 #include <QColor>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -13,16 +14,16 @@ class Form1;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
-class QLocale;
 class QPushButton;
 class QRadioButton;
 class QTimer;
 
 // The application's default font and style, chosen so that every caption fits its control.
 void applyLook();
-// Speaks the first of the locale's languages that the game has, English (the source) included:
-// the game's words and Qt's own (the box's "OK"), where Qt's translations are installed.
-void useLanguageOf(const QLocale& locale);
+// Speaks the first of the player's languages (a locale's uiLanguages(), in the order asked for)
+// that the game has, English (the source) included: the game's words and Qt's own (the box's
+// "OK"), where Qt's translations are installed.
+void useLanguageOf(const QStringList& languages);
 
 // The game's one window: builds the controls, turns Qt events into Form1's handlers and gives
 // Form1 the window operations it needs. Drawing is kept as a list of strokes in user
