@@ -1,7 +1,6 @@
 #include "system.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFontDatabase>
 #include <QStandardPaths>
 
@@ -24,10 +23,10 @@ void settleSystem(QObject*)
     QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
 }
 
-// Beside gridora.exe, in the folder's own spelling; where that cannot be written (under Program
-// Files), the user's temporary folder.
+// Beside gridora.exe; where that cannot be written (under Program Files), the user's temporary
+// folder. Windows takes Qt's forward slashes as they are.
 std::vector<std::string> cueFolders()
 {
-    return {QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
-            QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::TempLocation)).toStdString()};
+    return {QCoreApplication::applicationDirPath().toStdString(),
+            QStandardPaths::writableLocation(QStandardPaths::TempLocation).toStdString()};
 }

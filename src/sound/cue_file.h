@@ -8,7 +8,7 @@
 // first free name "temp<n>.wav" of the first folder that takes one, so the game never writes over,
 // or later removes, a file it did not make itself; it is written only through the handle that
 // created it, and removed only while its name still leads to that file (never through a link).
-// cue_file_posix.cpp and cue_file_windows.cpp each build it for their system.
+// cue_file_posix.cpp and cue_file_windows.cpp each build its system's part.
 //
 //     CueFile file;
 //     if (!file.stillOurs()) file.claim(folders); // throws std::runtime_error
@@ -32,6 +32,9 @@ public:
     const std::string& path() const { return name; }
 
 private:
+    // Creates `path` exclusively, never through a link; false with `exists` set when the name is
+    // taken, false with `error` set when the folder refuses it.
+    bool create(const std::string& path, bool& exists, std::string& error);
     void close();
 
     std::string name;

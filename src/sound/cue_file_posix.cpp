@@ -8,31 +8,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-constexpr int highestFileNumber = 999;
-}
-
-void CueFile::claim(const std::vector<std::string>& folders)
+bool CueFile::create(const std::string& path, bool& exists, std::string& error)
 {
-    close();
-    std::string lastError = "no folder for the cue file";
-    for (const std::string& folder : folders) {
-        if (folder.empty())
-            continue;
-        for (int n = 1; n <= highestFileNumber; ++n) {
-            const std::string candidate = folder + "/temp" + std::to_string(n) + ".wav";
-            const int fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-            if (fd >= 0) {
-                handle = fd;
-                name = candidate;
-                return;
-            }
-            lastError = candidate + ": " + std::strerror(errno);
-            if (errno != EEXIST)
-                break;
-        }
-    }
-    throw std::runtime_error("cannot create the cue file: " + lastError);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0)
+        return handle = fd, true;
+    exists = errno == EEXIST;
+    error = std::strerror(errno);
+    return false;
 }
 
 bool CueFile::stillOurs() const

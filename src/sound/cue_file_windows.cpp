@@ -5,8 +5,6 @@
 #include <windows.h>
 
 namespace {
-constexpr int highestFileNumber = 999;
-
 std::wstring wide(const std::string& utf8)
 {
     std::wstring text(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0), L'\0');
@@ -32,30 +30,16 @@ HANDLE fileOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 // CREATE_NEW fails on any name that exists, a link or a reparse point included, and never follows
 // one. The player may read the file meanwhile, and others may delete or rename it: stillOurs()
 // notices that.
-void CueFile::claim(const std::vector<std::string>& folders)
+bool CueFile::create(const std::string& path, bool& exists, std::string& error)
 {
-    close();
-    std::string lastError = "no folder for the cue file";
-    for (const std::string& folder : folders) {
-        if (folder.empty())
-            continue;
-        for (int n = 1; n <= highestFileNumber; ++n) {
-            const std::string candidate = folder + "\\temp" + std::to_string(n) + ".wav";
-            const HANDLE file = CreateFileW(wide(candidate).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
-                                            FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
-                                            FILE_ATTRIBUTE_NORMAL, nullptr);
-            if (file != INVALID_HANDLE_VALUE) {
-                handle = reinterpret_cast<std::intptr_t>(file);
-                name = candidate;
-                return;
-            }
-            const DWORD error = GetLastError();
-            lastError = candidate + ": " + lastErrorText();
-            if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
-                break;
-        }
-    }
-    throw std::runtime_error("cannot create the cue file: " + lastError);
+    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+                                    FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        return handle = reinterpret_cast<std::intptr_t>(file), true;
+    exists = GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS;
+    error = lastErrorText();
+    return false;
 }
 
 // The name leads to our file when it opens, without following a reparse point, to a plain file of
