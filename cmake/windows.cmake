@@ -12,6 +12,6 @@ set_source_files_properties(${PROJECT_BINARY_DIR}/gridora.rc PROPERTIES
 # DejaVu Sans Condensed, under its free licence, from Debian's fonts-dejavu-extra.
 set(dejavu /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf)
 set_source_files_properties(${dejavu} PROPERTIES QT_RESOURCE_ALIAS DejaVuSansCondensed.ttf)
-qt_add_resources(gridora fonts PREFIX /fonts FILES ${dejavu} OPTIONS --format-version 1)
+qt_add_resources(gridora_qt fonts PREFIX /fonts FILES ${dejavu} OPTIONS --format-version 1)
 
 target_link_libraries(gridora PRIVATE gridora_qt)

@@ -32,7 +32,7 @@ void finishOpeningDisplay(bool passOn);
 // meanwhile).
 void prepareSystem();
 
-// The application is up: the captions' font, and closing the window on the system's signals.
+// The application is up: Linux closes the window on Ctrl+C and SIGTERM.
 void settleSystem(QObject* application);
 
 // Where the cue file may go, in order of preference: beside the program first.

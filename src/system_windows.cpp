@@ -1,7 +1,6 @@
 #include "system.h"
 
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QStandardPaths>
 
 // Windows always has its display: the Windows platform answers the command line too, and nothing
@@ -16,12 +15,7 @@ void finishOpeningDisplay(bool) {}
 
 void prepareSystem() {}
 
-// The captions are laid out for DejaVu Sans Condensed, which Windows does not have: the game
-// brings its own copy.
-void settleSystem(QObject*)
-{
-    QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
-}
+void settleSystem(QObject*) {}
 
 // Beside gridora.exe; where that cannot be written (under Program Files), the user's temporary
 // folder. Windows takes Qt's forward slashes as they are.
