@@ -41,8 +41,9 @@ if $windows && $test; then
   )
 elif $test; then
   packages+=(
-    # a display, a sound server, input and screen capture, sound analysis
-    xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3
+    # a display, a sound server, input and screen capture, sound analysis; Qt's Wayland platform,
+    # which must say in one line that it finds no compositor
+    xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3 qt6-wayland
     # a font for Chinese and Japanese, so that the captions' fit is measured in these too
     fonts-wqy-microhei
     # a screen reader on its own buses, speaking through the sound server

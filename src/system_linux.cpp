@@ -7,7 +7,6 @@
 
 #include <fontconfig/fontconfig.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -28,6 +29,9 @@ struct HeldMessage {
 std::mutex heldLock;
 std::vector<HeldMessage> held;
 QtMessageHandler passOn = nullptr;
+// Standard error while the display opens goes to `written`: Xlib writes an X server's refusal there
+// itself, beside Qt's messages.
+int realStderr = -1, written = -1;
 
 void passHeldOn()
 {
@@ -36,43 +40,34 @@ void passHeldOn()
     held.clear();
 }
 
-// Without a display Qt's platform plugin says so in the middle of eight lines of advice about
-// reinstalling, then aborts with a core dump. The cause alone is said instead; any other fatal
-// start keeps Qt's own words.
+QByteArray writtenSoFar()
+{
+    QByteArray bytes(written < 0 ? 0 : ::lseek(written, 0, SEEK_END), '\0');
+    return ::pread(written, bytes.data(), bytes.size(), 0) == bytes.size() ? bytes : QByteArray();
+}
+
+// One line on standard error instead of Qt's advice about reinstalling and a core dump: the cause
+// the platform gave first, as it wrote it itself or in a warning, else in its fatal message.
+[[noreturn]] void cannotOpen(const QString& fatal)
+{
+    QStringList said = QString::fromLocal8Bit(writtenSoFar()).split('\n', Qt::SkipEmptyParts);
+    for (const HeldMessage& m : held)
+        if ((m.type == QtWarningMsg || m.type == QtCriticalMsg) && !m.text.startsWith("QStandardPaths:"))
+            said << m.text;
+    QString why = (said << fatal).constFirst().section('\n', 0, 0).trimmed();
+    if (why == "could not connect to display") // X, with no display named
+        why = qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ? "neither DISPLAY nor WAYLAND_DISPLAY is set" : "DISPLAY is not set";
+    ::dprintf(realStderr < 0 ? 2 : realStderr, "gridora: cannot open a display: %s\n", qPrintable(why));
+    std::_Exit(1);
+}
+
+// Every platform that cannot open its display ends in a fatal message while the application is made.
 void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     const std::lock_guard lock(heldLock);
-    if (type != QtFatalMsg) {
-        held.push_back({type, context.category, text});
-        return;
-    }
-    const QString x11 = qEnvironmentVariable("DISPLAY"), wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
-    // The X platform names the display that refused it (also one given with -display), and none
-    // when it was given none.
-    const auto refused = std::find_if(held.begin(), held.end(), [](const HeldMessage& m) {
-        return m.text.startsWith("could not connect to display ") && m.text.trimmed() != "could not connect to display";
-    });
-    QString why;
-    if (refused != held.end()) {
-        why = refused->text.trimmed();
-    } else if (x11.isEmpty() && wayland.isEmpty()) {
-        why = "neither DISPLAY nor WAYLAND_DISPLAY is set";
-    } else if (std::any_of(held.begin(), held.end(),
-                           [](const HeldMessage& m) { return m.text.contains("connect", Qt::CaseInsensitive); })) {
-        QStringList servers;
-        if (!wayland.isEmpty())
-            servers << "the Wayland display " + wayland;
-        if (!x11.isEmpty())
-            servers << "the X server " + x11;
-        why = "could not connect to " + servers.join(" or ");
-    }
-    if (why.isEmpty()) {
-        passHeldOn();
-        passOn(type, context, text);
-        return;
-    }
-    std::fprintf(stderr, "gridora: cannot open a display: %s\n", qPrintable(why));
-    std::_Exit(1);
+    if (type == QtFatalMsg)
+        cannotOpen(text);
+    held.push_back({type, context.category, text});
 }
 
 int signalPipe[2] = {-1, -1};
@@ -111,7 +106,12 @@ void addWindowSystemOptions(QCommandLineParser& parser)
 {
     // Qt's application has taken -platform already, but the X platform takes its own options only
     // once it is loaded: they are known here, so that a wrong option is refused with no display.
-    parser.addOption({"platform", "The window system: xcb (X11), wayland or offscreen.", "name"});
+    // --help-all lists Qt's own -platform.
+    QCommandLineOption platform("platform", "The window system: xcb (X11), wayland or offscreen.", "name");
+    const QStringList given = QCoreApplication::arguments();
+    if (given.contains("--help-all") || given.contains("-help-all"))
+        platform.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(platform);
     parser.addOption({"display", "The X server to show the game on, instead of DISPLAY's.", "display"});
     for (auto [name, value] : {std::pair{"name", "name"}, {"visual", "id"}, {"dograb", ""}, {"nograb", ""}}) {
         QCommandLineOption option(name, QString(), value);
@@ -122,23 +122,43 @@ void addWindowSystemOptions(QCommandLineParser& parser)
 
 void beginOpeningDisplay()
 {
+    written = ::memfd_create("stderr", MFD_CLOEXEC);
+    realStderr = written < 0 ? -1 : ::fcntl(2, F_DUPFD_CLOEXEC, 3);
+    if (realStderr >= 0)
+        ::dup2(written, 2);
     passOn = qInstallMessageHandler(holdOrExplain);
 }
 
 // Messages are passed on only when the game goes on: an answer or a refusal is its one line alone.
 void finishOpeningDisplay(bool pass)
 {
+    // Two platforms come up all the same: linuxfb without a screen, vnc with a server that nobody
+    // can reach, which it finds out once events run.
+    if (QGuiApplication::platformName() == "vnc")
+        QCoreApplication::processEvents();
     qInstallMessageHandler(passOn);
     const std::lock_guard lock(heldLock);
-    if (pass)
+    if (!QGuiApplication::primaryScreen())
+        cannotOpen("no screen");
+    for (const HeldMessage& m : held)
+        if (m.text.startsWith("QVncServer could not connect"))
+            cannotOpen(m.text);
+    const QByteArray bytes = writtenSoFar();
+    if (realStderr >= 0)
+        ::dup2(realStderr, 2), ::close(realStderr);
+    ::close(written);
+    realStderr = written = -1;
+    if (pass) {
+        [[maybe_unused]] const auto all = ::write(2, bytes.data(), bytes.size());
         passHeldOn();
+    }
     held.clear();
 }
 
-// Reading the font configuration takes milliseconds that the first frame would wait for: it runs
-// on another core while Qt connects to the display.
 void prepareSystem()
 {
+    // Reading the font configuration takes milliseconds that the first frame would wait for: it
+    // runs on another core while Qt connects to the display.
     fonts = std::thread([] { FcInit(); });
 }
 

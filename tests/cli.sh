@@ -1,13 +1,41 @@
 #!/usr/bin/env bash
 # The command line, each answer's first line and exit status, with no display: --version (the
-# package's version), --help, a wrong option beside one of Qt's X options, a stray argument, no
-# display named, and one that does not answer (no abort).
+# package's version), --help, a wrong option beside one of Qt's X options, a stray argument; every
+# display that cannot be opened, in one line with status 1 (no abort): X with none named, no such
+# server and one that refuses, Wayland with no compositor whether Qt chose it or was told, eglfs,
+# linuxfb and vnc. --help-all lists -platform once; given an argument, the game comes up and closes
+# cleanly on SIGTERM, leaving no cue file.
 # Usage: cli.sh BUILD_DIR
 set -uo pipefail
 g=$1/gridora
-run() { out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" 2>&1); printf '%s\n%s\n' "${out%%$'\n'*}" $?; }
+w=$(mktemp -d)
+export XDG_RUNTIME_DIR=$w
+# An X server that refuses whoever lacks its cookie; a port that the VNC server cannot have.
+xauth -q -f "$w/cookie" add :0 . "$(mcookie)"
+Xvfb -displayfd 3 -auth "$w/cookie" -nolisten tcp 3>"$w/display" 2>/dev/null &
+exec 4< <(exec python3 -c 'import socket, time; s = socket.socket(); s.bind(("", 0)); s.listen(); print(s.getsockname()[1], flush=True); time.sleep(60)')
+listener=$!
+trap 'kill $(jobs -p) $listener 2>/dev/null; rm -rf "$w"' EXIT
+read -r port <&4
+echo '{"device": "/nonexistent"}' >"$w/kms.json"
+timeout 10 sh -c "until [ -s '$w/display' ]; do sleep 0.05; done"
+run() { out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" 2>&1); printf '%s\n%s\n' "${out%%$'\n'*}" $?; }
+no="gridora: cannot open a display:" wl="Failed to create wl_display (No such file or directory)"
 diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)" 0 "Usage: $g [options]" 0 \
         "gridora: Unknown option 'bogus'. Try '$g --help'." 2 "gridora: Unexpected argument 'stray'. Try '$g --help'." 2 \
-        "gridora: cannot open a display: neither DISPLAY nor WAYLAND_DISPLAY is set" 1 \
-        "gridora: cannot open a display: could not connect to display :4095" 1) \
-     <(run "$g" --version; run "$g" --help; run "$g" -display :1 --bogus; run "$g" stray; run "$g"; run DISPLAY=:4095 "$g")
+        "$no neither DISPLAY nor WAYLAND_DISPLAY is set" 1 "$no could not connect to display :4095" 1 \
+        "$no Authorization required, but no authorization protocol specified" 1 "$no $wl" 1 "$no $wl" 1 "$no $wl" 1 \
+        "$no Could not open DRM device /nonexistent (No such file or directory)" 1 \
+        "$no Failed to open framebuffer /nonexistent (No such file or directory)" 1 \
+        "$no QVncServer could not connect: \"The bound address is already in use\"" 1) \
+     <(run "$g" --version; run "$g" --help; run "$g" -display :1 --bogus; run "$g" stray; run "$g"; run DISPLAY=:4095 "$g"
+       run DISPLAY=:"$(cat "$w/display")" XAUTHORITY=/dev/null "$g"; run WAYLAND_DISPLAY=wayland-9 "$g"
+       run QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 "$g"; run "$g" -platform wayland
+       run QT_QPA_EGLFS_INTEGRATION=eglfs_kms QT_QPA_EGLFS_KMS_CONFIG="$w/kms.json" "$g" -platform eglfs
+       run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port") || exit 1
+[ "$("$g" --help-all | grep -c -- '--platform ')" = 1 ] || { echo "FAIL: --help-all lists -platform more than once"; exit 1; }
+"$g" -platform offscreen 2>/dev/null & game=$!
+sleep 1
+kill -TERM $game || { echo "FAIL: the game did not come up"; exit 1; }
+wait $game || { echo "FAIL: status $? after SIGTERM"; exit 1; }
+[ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }
