@@ -29,7 +29,7 @@ void beginOpeningDisplay();
 void finishOpeningDisplay(bool passOn);
 
 // Before the application: what can start early (Linux reads the font configuration on another core
-// meanwhile).
+// meanwhile), and how the sound server will name the game.
 void prepareSystem();
 
 // The application is up: Linux closes the window on Ctrl+C and SIGTERM.

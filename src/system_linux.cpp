@@ -157,6 +157,10 @@ void finishOpeningDisplay(bool pass)
 
 void prepareSystem()
 {
+    // The desktop's volume control lists the sound server's clients and their streams: the game by
+    // its name, icon and desktop entry, as a game, and not as Qt 6.4 names it ("QtPulseAudio:<pid>").
+    // libpulse reads this when Qt connects; the player's own setting stays.
+    ::setenv("PULSE_PROP_OVERRIDE", "application.name=Gridora application.icon_name=gridora application.id=gridora media.role=game", 0);
     // Reading the font configuration takes milliseconds that the first frame would wait for: it
     // runs on another core while Qt connects to the display.
     fonts = std::thread([] { FcInit(); });

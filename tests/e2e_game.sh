@@ -2,12 +2,12 @@
 # Gridora end to end, as people get it, run as whoever runs the tests: under X with a sound server
 # and the Orca screen reader, all started here in an environment of their own and stopped here.
 # First the built program copied alone into a folder of its own: its cues are heard promptly, a
-# click cuts off the cue still playing, a cue is heard whole, and its cue file lies beside it
-# until SIGINT closes it. Then the program with Orca: a two-player game and a game against
-# "Best", played with keys only, each move and each winner's box spoken, until SIGTERM. That game
-# is played by the installed program in /usr/games, which it could write but leaves alone, where a
-# private mount namespace can be made; elsewhere (a chroot, a container without CAP_SYS_ADMIN) by
-# the copy alone, and the last line says so.
+# click cuts off the cue still playing, a cue is heard whole, the sound server names its stream as
+# the game, and its cue file lies beside it until SIGINT closes it. Then the program with Orca: a
+# two-player game and a game against "Best", played with keys only, each move and each winner's
+# box spoken, until SIGTERM. That game is played by the installed program in /usr/games, which it
+# could write but leaves alone, where a private mount namespace can be made; elsewhere (a chroot, a
+# container without CAP_SYS_ADMIN) by the copy alone, and the last line says so.
 # Usage: e2e_game.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -65,7 +65,13 @@ echo "-- the program alone in a folder of its own"
 game=$! win=$(window) && sleep 0.5
 start=$(at) && click 384 28 && sleep 0.1 # "Start " plays 0.6 s of sound,
 check=$(at) && click 176 320 && sleep 1.2 # "Play Computer?" cuts it off with 0.05 s of its own
-first=$(at) && click 76 312 && sleep 1.2
+first=$(at) && click 76 312 && sleep 0.3
+# While the cue plays, the desktop's volume control shows its stream as the game's.
+mixer=$("${env[@]}" pactl list sink-inputs | grep -oE '(application\.(name|icon_name|id)|media\.role) = "[^"]*"' | sort -u | paste -sd ' ') || true
+[ "$mixer" = 'application.icon_name = "gridora" application.id = "gridora" application.name = "Gridora" media.role = "game"' ] \
+    || fail "the sound mixer shows: $mixer"
+echo "   the sound mixer shows: $mixer"
+sleep 0.9
 [ -f "$home/alone/temp1.wav" ] || fail "no cue file beside the program"
 kill -INT "$game" # as Ctrl+C in a terminal
 wait "$game" || fail "exit status $? after SIGINT"
