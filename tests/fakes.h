@@ -62,7 +62,6 @@ struct FakeToolkit : Toolkit {
     bool timer1 = true;
     std::string text1 = "Text1";
     std::deque<double> randoms;          // scripted numbers; drawing one more is an error
-    std::function<double()> moreRandoms; // or an endless supply
     std::function<void()> pendingEvents; // what the next doEvents runs
 
     // Selects an option button and deselects the others of its group.
@@ -102,7 +101,7 @@ struct FakeToolkit : Toolkit {
     double rnd() override
     {
         if (randoms.empty())
-            return moreRandoms ? moreRandoms() : throw std::logic_error("a random number the test did not script");
+            throw std::logic_error("a random number the test did not script");
         const double r = randoms.front();
         randoms.pop_front();
         return r;
