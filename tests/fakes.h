@@ -38,9 +38,8 @@ namespace QTest {
 template <> inline char* toString(const Board& board)
 {
     std::string rows;
-    for (int row = 1; row <= 3; ++row)
-        for (int col = 1; col <= 3; ++col)
-            rows += (board[col][row] ? char('0' + board[col][row]) : '.') + std::string(col < 3 ? "" : row < 3 ? "/" : "");
+    for (int i = 0; i < 9; ++i) // row by row
+        rows += std::string(i && i % 3 == 0 ? "/" : "") + char(board[i % 3 + 1][i / 3 + 1] ? '0' + board[i % 3 + 1][i / 3 + 1] : '.');
     return qstrdup(rows.c_str());
 }
 template <> inline char* toString(const std::string& text) { return toString(text.c_str()); }
