@@ -111,7 +111,8 @@ private slots:
                                  : qobject_cast<QGroupBox*>(c)     ? qobject_cast<QGroupBox*>(c)->title()
                                                                    : qobject_cast<QLineEdit*>(c)->text();
             QCOMPARE(std::pair(c->parentWidget()->objectName(), text), std::pair(QString(parent), caption));
-            const QRect place = QRect(c->mapTo(&w.window, QPoint()), c->size()).adjusted(0, 0, -1, -1); // "You Go First" and "Computer First" share a row of pixels
+            // Less its last row and column: "You Go First" and "Computer First" share a row of pixels.
+            const QRect place = QRect(c->mapTo(&w.window, QPoint()), c->size()).adjusted(0, 0, -1, -1);
             const bool inFrame = QString(parent) != "Form1";
             QVERIFY2(w.window.rect().contains(place) && !lines.intersects(place) && (inFrame || !taken.intersects(place)), name);
             taken += inFrame ? QRect() : place;
