@@ -139,14 +139,15 @@ private slots:
     void everyCaptionFitsItsControlInEveryLanguage()
     {
         // The nearest language the game has to the player's, else English.
-        for (auto [locale, easy] : {std::pair{"de_AT", "Leicht"}, {"pt_BR", "Fácil"}, {"xx_YY", "Easy"}, {"en_GB", "Easy"}}) {
+        for (auto [locale, caption] : {std::pair{"de_AT", "Gegen den PC?"}, {"pt_BR", "Contra a CPU?"}, {"pt_PT", "Contra o PC?"},
+                                       {"zh_TW", "與電腦對戰？"}, {"xx_YY", "Play Computer?"}, {"en_GB", "Play Computer?"}}) {
             useLanguageOf(QLocale(locale));
-            QCOMPARE(MainWindow::tr("Easy"), QString(easy));
+            QCOMPARE(MainWindow::tr("Play Computer?"), QString(caption));
         }
         qputenv("LANGUAGE", "en_GB:de"), useLanguageOf(QLocale::system()); // English comes first
-        QCOMPARE(MainWindow::tr("Easy"), QString("Easy"));
+        QCOMPARE(MainWindow::tr("Play Computer?"), QString("Play Computer?"));
         const QStringList languages = QDir(":/i18n").entryList();
-        QVERIFY(languages.size() >= 10 && languages.contains("gridora_de.qm"));
+        QVERIFY(languages.size() >= 42 && languages.contains("gridora_de.qm"));
         for (const QString& language : QStringList{"English"} + languages) {
             QTranslator words;
             QApplication::installTranslator(words.load(":/i18n/" + language) ? &words : nullptr);

@@ -121,11 +121,13 @@ void useLanguageOf(const QLocale& locale)
     for (const QString& language : locale.uiLanguages()) {
         if (language.startsWith("en")) // the source language, which needs no catalogue
             return;
+        // By name, the country's catalogue before the language's: pt_BR, else pt. Loading by locale
+        // would try "pt" for "pt-Latn-BR" before "pt-BR".
         const QLocale candidate(language);
-        if (!words.load(candidate, "gridora", "_", ":/i18n"))
+        if (!words.load("gridora_" + candidate.name(), ":/i18n"))
             continue;
         QCoreApplication::installTranslator(&words);
-        if (qtWords.load(candidate, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        if (qtWords.load("qtbase_" + candidate.name(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtWords);
         return;
     }
