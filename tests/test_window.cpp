@@ -14,12 +14,29 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
 namespace {
+// The panel's controls: container, caption and place in pixels, left to right.
+const std::tuple<const char*, const char*, QString, QRect> controls[] = {
+    {"Text1", "Form1", "#moves=0", {104, 8, 81, 19}},
+    {"Frame1", "Form1", "Moves are:", {8, 8, 81, 73}},
+    {"Option7", "Frame1", "Best", {8, 48, 65, 17}},
+    {"Option6", "Frame1", "Better", {8, 32, 57, 17}},
+    {"Option5", "Frame1", "Easy", {8, 16, 65, 17}},
+    {"Check1", "Form1", "Play Computer?", {136, 304, 81, 33}},
+    {"Frame2", "Form1", "", {320, 288, 113, 49}},
+    {"Option1", "Frame2", "You are X", {16, 16, 81, 17}},
+    {"Option2", "Frame2", "You are O", {16, 32, 81, 17}},
+    {"Option4", "Form1", "Computer First", {32, 320, 89, 17}},
+    {"Option3", "Form1", "You Go First", {32, 304, 89, 17}},
+    {"Command1", "Form1", "Start ", {344, 8, 81, 41}},
+};
+
 QPoint pixelOf(double x, double y) { return QPoint(int((x + 20) * 435 / 220), int(y * 347 / 200)); }
 
 struct Window {
@@ -96,20 +113,6 @@ private slots:
         Window w;
         QCOMPARE(std::tuple(w.window.windowTitle(), w.window.size(), w.window.pos()),
                  std::tuple(QString("Gridora"), QSize(435, 347), QPoint(483, 179)));
-        const std::tuple<const char*, const char*, QString, QRect> controls[] = {
-            {"Text1", "Form1", "#moves=0", {104, 8, 81, 19}},
-            {"Frame1", "Form1", "Moves are:", {8, 8, 81, 73}},
-            {"Option7", "Frame1", "Best", {8, 48, 65, 17}},
-            {"Option6", "Frame1", "Better", {8, 32, 57, 17}},
-            {"Option5", "Frame1", "Easy", {8, 16, 65, 17}},
-            {"Check1", "Form1", "Play Computer?", {136, 304, 81, 33}},
-            {"Frame2", "Form1", "", {320, 288, 113, 49}},
-            {"Option1", "Frame2", "You are X", {16, 16, 81, 17}},
-            {"Option2", "Frame2", "You are O", {16, 32, 81, 17}},
-            {"Option4", "Form1", "Computer First", {32, 320, 89, 17}},
-            {"Option3", "Form1", "You Go First", {32, 304, 89, 17}},
-            {"Command1", "Form1", "Start ", {344, 8, 81, 41}},
-        };
         for (const auto& [name, parent, caption, geometry] : controls) {
             QWidget* c = w.control(name);
             const QString text = qobject_cast<QAbstractButton*>(c) ? qobject_cast<QAbstractButton*>(c)->text()
@@ -196,6 +199,25 @@ private slots:
                     QTest::mouseClick(c, button, {}, emptyEnd);
         }
         QCOMPARE(std::tuple(w.form.board, w.form.moves, w.form.turn), std::tuple(Board{}, 0, 2));
+    }
+
+    // In a right-to-left language every control of the panel stands mirrored in its container, the
+    // frames' buttons inside the frames; the board, its marks, its digits and its arrows do not.
+    void inArabicThePanelIsMirroredAndTheBoardIsNot()
+    {
+        useLanguageOf(QLocale("ar_EG"));
+        const auto english = qScopeGuard([] { useLanguageOf(QLocale("en")); });
+        Window w;
+        for (const auto& [name, parent, caption, r] : controls) {
+            const int room = w.control(name)->parentWidget()->width();
+            QCOMPARE(std::pair(name, w.control(name)->geometry()), std::pair(name, QRect(room - r.x() - r.width(), r.y(), r.width(), r.height())));
+        }
+        w.click("Check1"), w.click("Command1"); // two people
+        w.clickCell(1, 1);
+        w.key(Qt::Key_3);
+        w.key(Qt::Key_Left), w.key(Qt::Key_Down);
+        QCOMPARE(std::tuple(w.form.board, w.pixel(50, 50), w.pixel(150, 50), w.pixel(160, 50), w.control<AccessibleBoard>("Board")->cursorCell()),
+                 std::tuple(grid("2.1/.../..."), QColor(Qt::white), QColor(Qt::black), QColor(Qt::white), 4));
     }
 
     // Two people with the mouse, any button: the marks in white on black, in the chosen symbols.
