@@ -319,6 +319,9 @@ void MainWindow::messageBox(const std::string& text)
     // The box is named by its text for screen readers: Orca 48 reads no loose label of under three
     // words in a box, and Orca 43 says a box's description after its label, so the text twice.
     box.setAccessibleName(box.text());
+    // Right to left, Qt sets a button's word against the far edge, away from its icon: the word alone.
+    if (box.isRightToLeft())
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 
