@@ -54,11 +54,11 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>لا توجد لعبة: اضغط ابدأ</translation>
+        <translation>لا توجد لعبة جارية: اضغط على «ابدأ»</translation>
     </message>
     <message>
         <source>Board full: press Start</source>
-        <translation>اللوحة ممتلئة: اضغط ابدأ</translation>
+        <translation>اللوحة ممتلئة: اضغط على «ابدأ»</translation>
     </message>
     <message>
         <source>Your turn</source>

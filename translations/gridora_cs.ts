@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Žádná hra: stiskni Start</translation>
+        <translation>Hra neběží: stiskni Start</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Intet spil: tryk på Start</translation>
+        <translation>Intet spil i gang: tryk på Start</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

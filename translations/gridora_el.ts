@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Κανένα παιχνίδι: πάτα Έναρξη</translation>
+        <translation>Κανένα παιχνίδι σε εξέλιξη: πάτα Έναρξη</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

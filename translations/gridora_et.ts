@@ -54,11 +54,11 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Mängu pole: vajuta Alusta</translation>
+        <translation>Mäng ei käi: vajuta nuppu Alusta</translation>
     </message>
     <message>
         <source>Board full: press Start</source>
-        <translation>Mängulaud on täis: vajuta Alusta</translation>
+        <translation>Mängulaud on täis: vajuta nuppu Alusta</translation>
     </message>
     <message>
         <source>Your turn</source>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Ei peliä: paina Aloita</translation>
+        <translation>Ei peliä käynnissä: paina Aloita</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

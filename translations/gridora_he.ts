@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>אין משחק: לחץ על התחל</translation>
+        <translation>אין משחק פעיל: לחץ על התחל</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

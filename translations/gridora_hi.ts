@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>कोई खेल नहीं: शुरू दबाएँ</translation>
+        <translation>कोई खेल नहीं चल रहा: शुरू दबाएँ</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

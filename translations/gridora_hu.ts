@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Nincs játék: nyomd meg a Start gombot</translation>
+        <translation>Nincs futó játék: nyomd meg a Start gombot</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

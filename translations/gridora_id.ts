@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Tidak ada permainan: tekan Mulai</translation>
+        <translation>Tidak ada permainan yang berjalan: tekan Mulai</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>게임 없음: 시작을 누르세요</translation>
+        <translation>진행 중인 게임 없음: 시작을 누르세요</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

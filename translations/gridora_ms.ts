@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Tiada permainan: tekan Mula</translation>
+        <translation>Tiada permainan sedang berjalan: tekan Mula</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Ikke noe spill: trykk på Start</translation>
+        <translation>Ikke noe spill i gang: trykk på Start</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

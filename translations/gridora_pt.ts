@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Sem jogo: prime Iniciar</translation>
+        <translation>Nenhum jogo em curso: prime Iniciar</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

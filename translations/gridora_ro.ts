@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Niciun joc: apasă Începe</translation>
+        <translation>Nicio partidă: apasă Începe</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Žiadna hra: stlač Štart</translation>
+        <translation>Hra nebeží: stlač Štart</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

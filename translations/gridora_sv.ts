@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Inget spel: tryck på Starta</translation>
+        <translation>Inget parti pågår: tryck på Starta</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

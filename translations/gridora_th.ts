@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>ไม่มีเกม: กดปุ่มเริ่ม</translation>
+        <translation>ไม่มีเกมที่เล่นอยู่: กดปุ่มเริ่ม</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -54,11 +54,11 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>Không có ván nào: nhấn Bắt đầu</translation>
+        <translation>Không có ván nào đang chơi: nhấn Bắt đầu</translation>
     </message>
     <message>
         <source>Board full: press Start</source>
-        <translation>Bàn cờ đầy: nhấn Bắt đầu</translation>
+        <translation>Bàn cờ đã đầy: nhấn Bắt đầu</translation>
     </message>
     <message>
         <source>Your turn</source>
