@@ -4,7 +4,8 @@ JOBS ?= $(shell nproc)
 # configure,ON|OFF: configures the build with or without the tests.
 configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1)
 
-.PHONY: all deps test-deps build run test bench install package reproducible clean
+.PHONY: all deps test-deps build run test bench install package reproducible clean \
+        windows windows-zip test-windows
 
 all: build
 
@@ -47,5 +48,29 @@ package: test-deps build
 reproducible: test-deps
 	scripts/reproducible.sh
 
+# Gridora for Windows, cross-built with mingw-w64: $(WINBUILD)/gridora.exe, one file. The first
+# time, Qt for Windows is built from this Debian release's own sources and kept in ~/.cache
+# (scripts/qt-windows.sh; about 40 minutes on two cores).
+WINBUILD ?= build-windows
+winconfigure = qt=$$(scripts/qt-windows.sh) && cmake -S . -B $(WINBUILD) -G Ninja \
+	-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
+	-DBUILD_TESTING=$(1)
+
+windows:
+	scripts/install-deps.sh --windows
+	$(call winconfigure,OFF)
+	cmake --build $(WINBUILD) -j $(JOBS)
+
+# $(WINBUILD)/gridora-<version>-windows-x86_64.zip: the program, its licences and how to play.
+windows-zip: windows
+	scripts/windows-zip.sh $(WINBUILD)
+
+# The tests built for Windows, and gridora.exe played, under Wine (tests/windows.sh).
+test-windows:
+	scripts/install-deps.sh --windows --test
+	$(call winconfigure,ON)
+	cmake --build $(WINBUILD) -j $(JOBS)
+	tests/windows.sh $(WINBUILD)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(WINBUILD)

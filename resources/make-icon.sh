@@ -4,6 +4,7 @@
 #
 #   resources/icon.png                              32 x 32, embedded in the app
 #   resources/icons/hicolor/NxN/apps/gridora.png    N = 16 32 48 64 128 256
+#   resources/gridora.ico                           16, 32, 48 and 256, for Windows
 #
 # The 32 px drawing is the master design (pixel (0,0) is top left):
 #   black columns 2, 11, 20, 29 and black rows 4, 12, 20, 29;
@@ -119,4 +120,7 @@ for n in 16 32 48 64 128 256; do
     mkdir -p "$dir"
     mv -f "$work/$n/gridora.png" "$dir/gridora.png"
 done
-echo "make-icon.sh: wrote $here/icon.png and icons/hicolor/*/apps/gridora.png"
+# The Windows icon, for Explorer and the taskbar: the same drawings in one .ico.
+convert -define png:exclude-chunks=date,time \
+    "$here"/icons/hicolor/{16x16,32x32,48x48,256x256}/apps/gridora.png "$here/gridora.ico"
+echo "make-icon.sh: wrote $here/icon.png, icons/hicolor/*/apps/gridora.png and gridora.ico"

@@ -4,6 +4,8 @@
 #
 #   scripts/install-deps.sh          what building and running the game need (make run, make build)
 #   scripts/install-deps.sh --test   that, and what the tests, the bench and the package need
+#   scripts/install-deps.sh --windows          what cross-building gridora.exe needs (make windows)
+#   scripts/install-deps.sh --windows --test   that, and Wine and the rest of its tests
 set -euo pipefail
 
 packages=(
@@ -14,7 +16,30 @@ packages=(
   # Qt's own words (the box's "OK") in the player's language
   fonts-dejavu-core fonts-dejavu-extra libqt6multimedia6 libpulse0 qt6-translations-l10n
 )
-if [ "${1:-}" = --test ]; then
+windows=false test=false
+for option in "$@"; do
+  case $option in
+    --windows) windows=true ;;
+    --test) test=true ;;
+    *) echo "install-deps: unknown option $option" >&2; exit 2 ;;
+  esac
+done
+if $windows; then
+  packages+=(
+    # the cross-compiler; Qt for Windows from this release's sources (apt-get source unpacks them
+    # with dpkg-source), built by CMake and Ninja with the host's Qt tools of the same version
+    g++-mingw-w64-x86-64-posix dpkg-dev xz-utils ninja-build qt6-base-dev-tools qt6-shadertools-dev
+    qt6-shader-baker
+    # the zip of gridora.exe
+    zip
+  )
+fi
+if $windows && $test; then
+  packages+=(
+    # Wine, a display, a sound server, input and screen capture, sound analysis, a German locale
+    wine wine64 xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils sox locales
+  )
+elif $test; then
   packages+=(
     # a display, a sound server, input and screen capture, sound analysis
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3

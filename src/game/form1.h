@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/state.h"
+#include "sound/cue_file.h"
 
 #include <iostream>
 #include <set>
@@ -29,7 +30,6 @@ public:
     // cueFolders: where the temporary cue file may go, in order of preference.
     Form1(Toolkit& toolkit, CuePlayer& player, std::vector<std::string> cueFolders,
           std::ostream& errors = std::cerr);
-    ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -65,12 +65,11 @@ private:
     void placeComputerMark(int col, int row);
     bool playFixedReply();
     void drawX(int cx, int cy);
-    void closeCueFile();
 
     Toolkit& toolkit;
     CuePlayer& player;
     std::vector<std::string> cueFolders;
     std::ostream& errors;
     std::set<std::string> reported;
-    int wavfd = -1; // the cue file, open from its creation until unload
+    CueFile cueFile; // open from its creation until unload
 };

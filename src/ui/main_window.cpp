@@ -12,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,6 +111,8 @@ int cellOfKey(const QKeyEvent& key, int cursor)
 void applyLook()
 {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
+    // Where the system has no DejaVu (Windows), the game brings its own copy.
+    QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
     QFont font("DejaVu Sans Condensed");
     font.setPixelSize(10);
     QApplication::setFont(font);
