@@ -89,8 +89,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-include_directories(SYSTEM $shim/include)
-link_directories($shim/lib)
+set(CMAKE_C_FLAGS_INIT "-isystem $shim/include")
+set(CMAKE_CXX_FLAGS_INIT "-isystem $shim/include")
 EOF
 
 host_cmake=$(dirname "$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Qt6Config.cmake$')")/..

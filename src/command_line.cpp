@@ -5,7 +5,6 @@
 
 #include "system.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -41,6 +40,6 @@ int answerCommandLine(int argc, char* argv[])
     const QString wrong = !parser.errorText().isEmpty()
         ? parser.errorText()
         : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    std::fprintf(stderr, "gridora: %s Try '%s --help'.\n", qPrintable(wrong), qPrintable(given.constFirst()));
+    tellUser(qPrintable(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst())));
     return 2;
 }

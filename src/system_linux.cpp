@@ -107,6 +107,8 @@ std::thread fonts;
 
 const char* displaylessPlatform() { return "offscreen"; }
 
+void tellUser(const char* line) { std::fprintf(stderr, "%s\n", line); }
+
 void addWindowSystemOptions(QCommandLineParser& parser)
 {
     // Qt's application has taken -platform already, but the X platform takes its own options only

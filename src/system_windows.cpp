@@ -2,10 +2,19 @@
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QString>
+
+#include <windows.h>
 
 // Windows always has its display: the Windows platform answers the command line too, and nothing
 // needs to be held back or explained while it opens.
 const char* displaylessPlatform() { return "windows"; }
+
+void tellUser(const char* line)
+{
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(QString::fromUtf8(line).utf16()), L"Gridora",
+                MB_OK | MB_ICONWARNING);
+}
 
 void addWindowSystemOptions(QCommandLineParser&) {}
 
