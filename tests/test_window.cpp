@@ -202,7 +202,8 @@ private slots:
     }
 
     // In a right-to-left language every control of the panel stands mirrored in its container, the
-    // frames' buttons inside the frames; the board, its marks, its digits and its arrows do not.
+    // frames' buttons inside the frames; the board, its marks, its digits and its arrows do not. The
+    // top right O reaches under the strength frame, which does not hide it (its faint shade aside).
     void inArabicThePanelIsMirroredAndTheBoardIsNot()
     {
         useLanguageOf(QLocale("ar_EG"));
@@ -216,8 +217,8 @@ private slots:
         w.clickCell(1, 1);
         w.key(Qt::Key_3);
         w.key(Qt::Key_Left), w.key(Qt::Key_Down);
-        QCOMPARE(std::tuple(w.form.board, w.pixel(50, 50), w.pixel(150, 50), w.pixel(160, 50), w.control<AccessibleBoard>("Board")->cursorCell()),
-                 std::tuple(grid("2.1/.../..."), QColor(Qt::white), QColor(Qt::black), QColor(Qt::white), 4));
+        QCOMPARE(std::tuple(w.form.board, w.pixel(50, 50), w.pixel(150, 50), w.pixel(157, 42).value() > 240, w.control<AccessibleBoard>("Board")->cursorCell()),
+                 std::tuple(grid("2.1/.../..."), QColor(Qt::white), QColor(Qt::black), true, 4));
     }
 
     // Two people with the mouse, any button: the marks in white on black, in the chosen symbols.
