@@ -44,8 +44,9 @@ elif $test; then
     # a display, a sound server, input and screen capture, sound analysis; Qt's Wayland platform,
     # which must say in one line that it finds no compositor
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3 qt6-wayland
-    # a font for Chinese and Japanese, so that the captions' fit is measured in these too
-    fonts-wqy-microhei
+    # the fonts the package recommends for the scripts DejaVu lacks, so that the captions' fit is
+    # measured in these too: Chinese, Japanese and Korean (Hangul), Devanagari, Thai
+    fonts-wqy-microhei fonts-lohit-deva fonts-tlwg-loma
     # a screen reader on its own buses, speaking through the sound server
     orca at-spi2-core dbus speech-dispatcher-espeak-ng
     # the package and its checks

@@ -17,15 +17,15 @@
     </message>
     <message>
         <source>left</source>
-        <translation>izquierda</translation>
+        <translation>a la izquierda</translation>
     </message>
     <message>
         <source>centre</source>
-        <translation>centro</translation>
+        <translation>en el centro</translation>
     </message>
     <message>
         <source>right</source>
-        <translation>derecha</translation>
+        <translation>a la derecha</translation>
     </message>
     <message>
         <source>bottom left</source>

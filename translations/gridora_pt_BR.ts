@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>centre</source>
-        <translation>centro</translation>
+        <translation>no centro</translation>
     </message>
     <message>
         <source>right</source>

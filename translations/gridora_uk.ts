@@ -94,11 +94,11 @@
     </message>
     <message>
         <source>You are X</source>
-        <translation>Ви граєте X</translation>
+        <translation>Граєте за X</translation>
     </message>
     <message>
         <source>You are O</source>
-        <translation>Ви граєте O</translation>
+        <translation>Граєте за O</translation>
     </message>
     <message>
         <source>Computer First</source>

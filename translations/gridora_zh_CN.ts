@@ -54,7 +54,7 @@
     </message>
     <message>
         <source>No game: press Start</source>
-        <translation>未开始：请按“开始”</translation>
+        <translation>当前没有对局：请按“开始”</translation>
     </message>
     <message>
         <source>Board full: press Start</source>

@@ -62,19 +62,21 @@ private:
 };
 
 // Gives a control its object name and its place, in twips, inside its container; keeps mouse
-// presses that the control does not use from reaching the board underneath.
+// presses that the control does not use from reaching the board underneath. In a right-to-left
+// language the place is mirrored inside the container: x counts from its right edge.
 template <typename Control>
 Control* place(Control* control, const char* name, int x, int y, int width, int height)
 {
     control->setObjectName(name);
-    control->setGeometry(x / twipsPerPixel, y / twipsPerPixel, width / twipsPerPixel,
-                         height / twipsPerPixel);
+    const QRect logical(x / twipsPerPixel, y / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
+    control->setGeometry(QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), logical));
     control->setAttribute(Qt::WA_NoMousePropagation);
     return control;
 }
 
-// White on black, like the board. Buttons inside a frame show the frame's black through, so
-// they do not paint over its border.
+// White on black, like the board. The frames and the buttons inside them show the window's black
+// through, so that the buttons do not paint over a frame's border, and a frame hides no mark: in a
+// right-to-left language the strength frame reaches over the top right cell.
 void paintWhiteOnBlack(QWidget* widget)
 {
     QPalette palette = widget->palette();
@@ -83,7 +85,7 @@ void paintWhiteOnBlack(QWidget* widget)
     palette.setColor(QPalette::Button, Qt::black);
     palette.setColor(QPalette::ButtonText, Qt::white);
     widget->setPalette(palette);
-    widget->setAutoFillBackground(!qobject_cast<QGroupBox*>(widget->parentWidget()));
+    widget->setAutoFillBackground(!qobject_cast<QGroupBox*>(widget) && !qobject_cast<QGroupBox*>(widget->parentWidget()));
 }
 
 QColor fromRgb(unsigned rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
@@ -121,14 +123,19 @@ void useLanguageOf(const QStringList& languages)
     static QTranslator words, qtWords;
     QCoreApplication::removeTranslator(&words);
     QCoreApplication::removeTranslator(&qtWords);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     for (const QString& language : languages) {
         if (language.startsWith("en")) // the source language, which needs no catalogue
             return;
+        // By name, the country's catalogue before the language's: pt_BR, else pt. Loading by locale
+        // would try "pt" for "pt-Latn-BR" before "pt-BR".
         const QLocale candidate(language);
-        if (!words.load(candidate, "gridora", "_", ":/i18n"))
+        if (!words.load("gridora_" + candidate.name(), ":/i18n"))
             continue;
         QCoreApplication::installTranslator(&words);
-        if (qtWords.load(candidate, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        // Right to left with the game's own words, whether or not Qt's are installed.
+        QGuiApplication::setLayoutDirection(candidate.textDirection());
+        if (qtWords.load("qtbase_" + candidate.name(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qtWords);
         return;
     }
@@ -315,6 +322,9 @@ void MainWindow::messageBox(const std::string& text)
     // The box is named by its text for screen readers: Orca 48 reads no loose label of under three
     // words in a box, and Orca 43 says a box's description after its label, so the text twice.
     box.setAccessibleName(box.text());
+    // Right to left, Qt sets a button's word against the far edge, away from its icon: the word alone.
+    if (box.isRightToLeft())
+        box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
 }
 

@@ -22,7 +22,7 @@ class QTimer;
 void applyLook();
 // Speaks the first of the player's languages (a locale's uiLanguages(), in the order asked for)
 // that the game has, English (the source) included: the game's words and Qt's own (the box's
-// "OK"), where Qt's translations are installed.
+// "OK"), where Qt's translations are installed, and the language's direction.
 void useLanguageOf(const QStringList& languages);
 
 // The game's one window: builds the controls, turns Qt events into Form1's handlers and gives
