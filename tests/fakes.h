@@ -144,8 +144,8 @@ struct Game {
         tk.check1 = computer;
         form.command1Click();
     }
-    // Plays a script: "t" a tick, "12" a click on cell (1, 2), "r0.5" a scripted random number,
-    // "o4" option button 4 selected without a click.
+    // Plays a script: "t" a tick, "12" a click on cell (1, 2), "w12" one waiting for the next tick
+    // to let it run, "r0.5" a scripted random number, "o4" option button 4 selected without a click.
     Game& play(const std::string& script)
     {
         std::istringstream words(script);
@@ -156,6 +156,8 @@ struct Game {
                 tk.randoms.push_back(std::stod(w.substr(1)));
             else if (w[0] == 'o')
                 tk.select(w[1] - '0');
+            else if (w[0] == 'w')
+                tk.pendingEvents = [this, w] { play(w.substr(1)); };
             else
                 form.mouseDown(50.0 * (w[0] - '0'), 50.0 * (w[1] - '0'));
         }
