@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("the main diagonal before the anti-diagonal") << "2../12./2.." << 2 << "2../12./2.1";
         QTest::newRow("a line whose third cell is taken is passed over") << "22./2../1.." << 2 << "221/2../1..";
         QTest::newRow("a block that also wins") << ".2./1.1/.2." << 2 << ".2./111/.2.";
+        QTest::newRow("three of a mark: no move, and no win recorded") << "1../1../1.." << 1 << "1../1../1..";
         QTest::newRow("the other mark's two") << "1../1../..." << 2 << "1../1../...";
     }
     void theLineMovesFillTheFirstOpenLine()
