@@ -15,3 +15,7 @@ set_source_files_properties(${dejavu} PROPERTIES QT_RESOURCE_ALIAS DejaVuSansCon
 qt_add_resources(gridora_qt fonts PREFIX /fonts FILES ${dejavu} OPTIONS --format-version 1)
 
 target_link_libraries(gridora PRIVATE gridora_qt)
+# The game draws in Fusion, its pictures are PNG, and it goes on no network: Qt's other styles,
+# image formats and TLS backends stay out.
+qt_import_plugins(gridora EXCLUDE_BY_TYPE styles EXCLUDE_BY_TYPE imageformats EXCLUDE_BY_TYPE tls)
+target_link_options(gridora PRIVATE -s)

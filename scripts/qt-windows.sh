@@ -14,7 +14,9 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 . /etc/os-release
 cache=${GRIDORA_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/gridora/qt-windows-$VERSION_CODENAME}
 prefix=$cache/prefix
-if [ -f "$prefix/done" ]; then echo "$prefix"; exit 0; fi
+# The recipe's number, in prefix/done: a Qt built by an older recipe is built again.
+recipe=2
+if [ "$(cat "$prefix/done" 2>/dev/null)" = $recipe ]; then echo "$prefix"; exit 0; fi
 say() { echo "qt-windows: $*" >&2; }
 # Everything the build itself prints goes to a log; the steps and their times go to stderr, and
 # stdout carries only the answer.
@@ -60,7 +62,8 @@ fi
 source_of() { find "$src" -maxdepth 1 -type d -name "$1-*" | head -n 1; }
 
 # mingw-w64 names its import libraries and headers in lower case; qtmultimedia asks for some with
-# capitals (Mf, Mfplat, Mferror.h, ...). A folder of links under those names lets it find them.
+# capitals (Mf, Mfplat, Mferror.h, ..., even "QUrl.h" for qurl.h), as Windows' file names ignore
+# case. A folder of links under those names lets it find them.
 mingw=/usr/x86_64-w64-mingw32
 shim=$cache/case-links
 mkdir -p "$shim/include" "$shim/lib"
@@ -69,6 +72,7 @@ for header in Mferror.h Mfreadwrite.h Wmcodecdsp.h InitGuid.h Dbt.h Functiondisc
     lower=$mingw/include/${header,,}
     [ -e "$lower" ] && ln -sfn "$lower" "$shim/include/$header"
 done
+ln -sfn "$prefix/include/QtCore/qurl.h" "$shim/include/QUrl.h"
 for lib in "$mingw"/lib/libmf*.a "$mingw"/lib/libwmcodecdspuuid.a "$mingw"/lib/libstrmiids.a \
            "$mingw"/lib/libdmoguids.a "$mingw"/lib/libmsdmo.a "$mingw"/lib/libole32.a \
            "$mingw"/lib/libuuid.a "$mingw"/lib/libpropsys.a "$mingw"/lib/libksuser.a; do
@@ -110,9 +114,14 @@ module() {
     -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_openssl=OFF -DFEATURE_printsupport=OFF \
     -DFEATURE_tabletevent=OFF -DFEATURE_opengl=ON -DFEATURE_system_zlib=OFF -DFEATURE_zstd=OFF
 [ -f "$prefix/lib/cmake/Qt6ShaderTools/Qt6ShaderToolsConfig.cmake" ] || module qtshadertools
+# Qt 6.4's Windows audio output asks for "Mfplat.dll" where Qt adds ".dll" itself, finds no
+# Media Foundation, cannot convert a sound to the device's format, and so plays no sound effect
+# at all, on Windows as under Wine. Later Qt names the library without the ending.
+wmf=$(source_of qt6-multimedia)/src/multimedia/windows/qwindowsmediafoundation_p.h
+[ ! -f "$wmf" ] || sed -i 's/QStringLiteral("Mfplat.dll")/QStringLiteral("Mfplat")/' "$wmf"
 module qtmultimedia -DFEATURE_ffmpeg=OFF
 grep -q 'Windows Media Foundation.*yes' "$cache/build-qtmultimedia/config.summary" 2>/dev/null \
     || { say "qtmultimedia was configured without Windows Media Foundation: no sound"; exit 1; }
-touch "$prefix/done"
+echo $recipe >"$prefix/done"
 say "Qt for Windows is ready in $prefix"
 echo "$prefix"

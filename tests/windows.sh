@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# Gridora for Windows under Wine, with a fresh Wine prefix, an X server and a sound server of this
-# run's own, all stopped here: the cue file's, the logic's and the window's tests built for
-# Windows, then gridora.exe copied alone into an empty folder and played: its window, "Start "
+# Gridora for Windows under Wine, with a fresh Wine prefix and an X server and a sound server of
+# this run's own, all stopped here: the cue file's, the logic's and the window's tests built for
+# Windows; then gridora.exe copied alone into an empty folder and played: its window, "Start "
 # heard, marks placed by clicks and digit keys and read back from the screen, the winner's box,
-# the cue file beside it until the window closes, and German captions under LANG=de_DE.UTF-8.
+# the cue file beside it until the window closes; and German captions under LANG=de_DE.UTF-8.
 # Usage: tests/windows.sh WINDOWS_BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
 w=$(mktemp -d /tmp/gridora-wine.XXXXXX)
-# Every process started here carries this run's mark, so that all of them (wineserver and Wine's
-# services too) are found and stopped at the end.
+# Every process started here carries this run's mark, so that all of them (the wineserver and
+# Wine's services too) are found and stopped at the end.
 env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_WINE="$w"
-     WINEPREFIX="$w/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
+     WINEPREFIX="$w/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$w/locale")
 ours() { grep -lzsx "GRIDORA_WINE=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
 stop() {
     for signal in TERM TERM TERM KILL; do [ -n "$(ours)" ] || break; kill -$signal $(ours) 2>/dev/null || true; sleep 0.3; done
@@ -19,7 +19,9 @@ stop() {
 }
 trap stop EXIT
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
-install -d -m 700 "$w/home" "$w/run" "$w/alone"
+install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
+# German needs a German locale, which Wine takes from the C library: one made for this run.
+localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE.UTF-8 locale"
 
 "${env[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$w/display" 2>"$w/xvfb.log" &
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
@@ -34,53 +36,78 @@ run wine wineboot --init >"$w/wineboot.log" 2>&1 || fail "wineboot"
 echo "-- $(wine --version): a fresh prefix in $((SECONDS - start)) s"
 
 for test in test_cue_file test_logic test_window; do
-    run QT_QPA_PLATFORM=offscreen wine "$build/tests/$test.exe" >"$w/$test.log" 2>&1 \
-        || fail "$test.exe: $(grep -a -m3 FAIL "$w/$test.log")"
-    echo "   $test.exe: $(grep -a '^Totals' "$w/$test.log")"
+    # Wine shows a console program's output to no console: the results go to a file.
+    run wine "$build/tests/$test.exe" -o "Z:$w/$test.txt,txt" >"$w/$test.log" 2>&1 \
+        || fail "$test.exe: $(grep -a -A2 FAIL "$w/$test.txt")"
+    echo "   $test.exe: $(grep -a '^Totals' "$w/$test.txt")"
 done
 
-# German captions need a German locale, which Wine takes from the C library: one made here.
-localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" 2>/dev/null || fail "cannot make the de_DE.UTF-8 locale"
 cp "$build/gridora.exe" "$w/alone/"
-"${env[@]}" parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
+run parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
 timeout 10 sh -c "until [ -s '$w/game.raw' ]; do sleep 0.05; done" || fail "nothing recorded"
 at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
-# heard BYTE: whether anything above -40 dBFS was recorded within 2 s of BYTE
+# heard BYTE: whether anything above -40 dBFS was recorded in the 2 s from BYTE on
 heard() { sox -t raw -r 44100 -e signed -b 16 -c 1 "$w/game.raw" -n trim "$(($1 / 2))s" 2 stat 2>&1 |
           awk '/^Maximum amplitude/ { exit !($3 > 0.01) }'; }
-window() { timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -n 1; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.3; }
-key() { xdotool key --window "$win" "$1"; sleep 0.3; }
-# mark COL ROW: what the screen shows in that cell: X (lit at its centre), O (dark centre, lit ring)
-# or nothing. The board's user scale runs from -20 to 200 across, 0 to 200 down, on 435 x 347 pixels.
-mark() {
-    local x=$(((50 * $1 + 20) * 435 / 220)) y=$((50 * $2 * 347 / 200))
-    import -window "$win" -crop 30x30+$((x - 15))+$((y - 15)) +repage "$w/cell.png"
-    convert "$w/cell.png" -colorspace gray -format '%[fx:p{15,15}>0.5 ? 1 : 0] %[fx:mean>0.02 ? 1 : 0]\n' info: |
-        awk '{ print $1 ? "X" : $2 ? "O" : "." }'
+windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.5; }
+key() { xdotool key --window "$win" "$1"; sleep 0.5; }
+# The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
+# in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
+# 435 pixels and from 0 to 200 down its 347.
+board() {
+    import -window "$win" "$w/board.png"
+    for cell in "50 50" "100 50" "150 50" "50 100" "100 100" "150 100" "50 150" "100 150" "150 150"; do
+        set -- $cell
+        convert "$w/board.png" -crop 30x30+$((($1 + 20) * 435 / 220 - 15))+$(($2 * 347 / 200 - 15)) +repage \
+            -colorspace gray -format '%[fx:p{15,15} > 0.5] %[fx:mean > 0.02]\n' info:
+    done | awk '{ printf "%s", $1 ? "X" : $2 ? "O" : "." }'
+}
+# play LANG: starts gridora.exe alone in its folder under LANG and finds its window.
+play() {
+    run LANG="$1" wine "$w/alone/gridora.exe" 2>>"$w/game.log" &
+    timeout 30 sh -c "until [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
+        || fail "no window titled Gridora"
+    win=$(windows | head -n 1)
+    sleep 1
+}
+# close: asks the window to close, as its close button does, and waits until it is gone.
+close() {
+    run wine taskkill /im gridora.exe >/dev/null 2>&1 || true
+    timeout 10 sh -c "while [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
+        || fail "the window did not close"
+    wait $! 2>/dev/null || true
 }
 
 echo "-- gridora.exe alone in an empty folder"
-run wine "$w/alone/gridora.exe" 2>"$w/game.log" &
-win=$(window '^Gridora$') || fail "no window titled Gridora"
-sleep 1
-import -window root "$w/shot.png"
-click 176 320 # "Play Computer?" off: two people
-before=$(at) && click 384 28 # "Start "
-sleep 2
+play C.UTF-8
+import -window "$win" "$w/english.png"
+before=$(at) && click 384 28 && sleep 2 # "Start " plays cue 101
 heard "$before" || fail "\"Start \" was not heard"
 [ -f "$w/alone/temp1.wav" ] || fail "no temp1.wav beside gridora.exe"
+click 176 320 # "Play Computer?" off, and "Start " again: two people
+click 384 28
 click 138 86 && key 4 && key 5 && click 336 173 # X top left, O left, X centre, O right
-board=$(for row in 1 2 3; do for col in 1 2 3; do mark $col $row; done; done | tr -d '\n')
-[ "$board" = "XO.OXO..." ] || [ "$board" = "X..OXO..." ] || fail "the screen shows $board"
+seen=$(board)
+[ "$seen" = "X..OXO..." ] || fail "after four moves the screen shows $seen"
 key 9 # X bottom right: three in a row
-box=$(window "^Gridora$" >/dev/null; xdotool search --onlyvisible --name '^Gridora$' | grep -v "^$win$" | head -n 1)
-[ -n "$box" ] || fail "no winner's box"
+timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) -ge 2 ]; do sleep 0.2; done" \
+    || fail "no winner's box"
+box=$(windows | grep -vx "$win" | head -n 1)
 import -window "$box" "$w/box.png"
 xdotool key --window "$box" Return && sleep 0.5
-echo "   \"Start \" heard; the board read $board; a winner's box shown and closed"
-run wine taskkill /im gridora.exe >/dev/null 2>&1 || true # asks the window to close, as its X button does
-timeout 10 sh -c "while [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-    || fail "the window did not close"
-sleep 1
+[ "$(windows | wc -l)" = 1 ] || fail "the winner's box did not close"
+close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
+echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
+
+echo "-- in German"
+play de_DE.UTF-8
+import -window "$win" "$w/german.png"
+close
+# The same window before any click, but for its words: the board and the places are the same.
+differ=$(compare -metric AE "$w/english.png" "$w/german.png" null: 2>&1 || true)
+[ "${differ%% *}" -gt 500 ] || fail "the captions are not German (they differ from English in $differ pixels)"
+echo "   the captions differ from English in $differ pixels"
+! grep -a 'gridora: sound:' "$w/game.log" || fail "a cue could not be played"
+echo "windows: passed"

@@ -25,14 +25,32 @@ std::string lastErrorText()
 }
 
 HANDLE fileOf(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
+
+// The name opened as it stands, without following a reparse point, for `access`.
+HANDLE openName(const std::string& name, DWORD access)
+{
+    return CreateFileW(wide(name).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// Whether `named` is a plain file, and the very file `held` is: same volume, same file index.
+bool sameFile(HANDLE named, HANDLE held)
+{
+    BY_HANDLE_FILE_INFORMATION there = {}, here = {};
+    return named != INVALID_HANDLE_VALUE && GetFileInformationByHandle(named, &there)
+           && GetFileInformationByHandle(held, &here)
+           && !(there.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
+           && there.dwVolumeSerialNumber == here.dwVolumeSerialNumber && there.nFileIndexHigh == here.nFileIndexHigh
+           && there.nFileIndexLow == here.nFileIndexLow;
+}
 } // namespace
 
 // CREATE_NEW fails on any name that exists, a link or a reparse point included, and never follows
-// one. The player may read the file meanwhile, and others may delete or rename it: stillOurs()
-// notices that.
+// one. The player reads the file meanwhile (Qt shares no deleting, so the handle asks for none),
+// and others may delete or rename it: stillOurs() notices that.
 bool CueFile::create(const std::string& path, bool& exists, std::string& error)
 {
-    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE | DELETE,
+    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE)
@@ -42,24 +60,14 @@ bool CueFile::create(const std::string& path, bool& exists, std::string& error)
     return false;
 }
 
-// The name leads to our file when it opens, without following a reparse point, to a plain file of
-// the same volume serial number and file index as the handle.
 bool CueFile::stillOurs() const
 {
     if (handle == -1)
         return false;
-    const HANDLE named = CreateFileW(wide(name).c_str(), FILE_READ_ATTRIBUTES,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS,
-                                     nullptr);
-    if (named == INVALID_HANDLE_VALUE)
-        return false;
-    BY_HANDLE_FILE_INFORMATION there = {}, held = {};
-    const bool same = GetFileInformationByHandle(named, &there) && GetFileInformationByHandle(fileOf(handle), &held)
-                      && !(there.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
-                      && there.dwVolumeSerialNumber == held.dwVolumeSerialNumber
-                      && there.nFileIndexHigh == held.nFileIndexHigh && there.nFileIndexLow == held.nFileIndexLow;
-    CloseHandle(named);
+    const HANDLE named = openName(name, FILE_READ_ATTRIBUTES);
+    const bool same = sameFile(named, fileOf(handle));
+    if (named != INVALID_HANDLE_VALUE)
+        CloseHandle(named);
     return same;
 }
 
@@ -73,12 +81,17 @@ void CueFile::rewrite(const std::string& bytes)
         throw std::runtime_error("cannot write the cue file " + name + ": " + lastErrorText());
 }
 
-// Deleted through the handle that made it, so what goes is the game's own file and nothing else.
+// Deleted through a handle of the name that is checked to be our file itself, so what goes is the
+// game's own file and nothing else, even if the name changes meanwhile.
 void CueFile::remove()
 {
-    if (stillOurs()) {
+    if (handle != -1) {
+        const HANDLE named = openName(name, DELETE | FILE_READ_ATTRIBUTES);
         FILE_DISPOSITION_INFO dispose = {TRUE};
-        SetFileInformationByHandle(fileOf(handle), FileDispositionInfo, &dispose, sizeof dispose);
+        if (sameFile(named, fileOf(handle)))
+            SetFileInformationByHandle(named, FileDispositionInfo, &dispose, sizeof dispose);
+        if (named != INVALID_HANDLE_VALUE)
+            CloseHandle(named);
     }
     close();
 }

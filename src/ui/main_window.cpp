@@ -111,9 +111,14 @@ int cellOfKey(const QKeyEvent& key, int cursor)
 void applyLook()
 {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    // Where the system has no DejaVu (Windows), the game brings its own copy.
-    QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
-    QFont font("DejaVu Sans Condensed");
+    // Where the system has no DejaVu (Windows), the game brings its own copy, whose family some
+    // font databases name "DejaVu Sans" (the face being its condensed one).
+    const int brought = QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
+    QFont font(brought < 0 ? "DejaVu Sans Condensed" : QFontDatabase::applicationFontFamilies(brought).constFirst());
+    // Windows hints glyphs to whole pixels across too, which widens the captions: they are laid
+    // out for Linux's hinting, which keeps the font's own widths.
+    if (brought >= 0)
+        font.setHintingPreference(QFont::PreferVerticalHinting);
     font.setPixelSize(10);
     QApplication::setFont(font);
 }
