@@ -26,13 +26,12 @@ diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)
         "$no Authorization required, but no authorization protocol specified" 1 "$no $wl" 1 "$no $wl" 1 "$no $wl" 1 \
         "$no Could not open DRM device /nonexistent (No such file or directory)" 1 \
         "$no Failed to open framebuffer /nonexistent (No such file or directory)" 1 \
-        "$no QVncServer could not connect: \"The bound address is already in use\"" 1) \
+        "$no QVncServer could not connect: \"The bound address is already in use\"" 1 1) \
      <(run "$g" --version; run "$g" --help; run "$g" -display :1 --bogus; run "$g" stray; run "$g"; run DISPLAY=:4095 "$g"
        run DISPLAY=:"$(cat "$w/display")" XAUTHORITY=/dev/null "$g"; run WAYLAND_DISPLAY=wayland-9 "$g"
        run QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=wayland-9 "$g"; run "$g" -platform wayland
        run QT_QPA_EGLFS_INTEGRATION=eglfs_kms QT_QPA_EGLFS_KMS_CONFIG=<(echo '{"device": "/nonexistent"}') "$g" -platform eglfs
-       run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port") || exit 1
-[ "$("$g" --help-all | grep -c -- '--platform ')" = 1 ] || { echo "FAIL: --help-all lists -platform more than once"; exit 1; }
+       run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port"; "$g" --help-all | grep -c -- '--platform ') || exit 1
 "$g" -platform offscreen 2>/dev/null & game=$!
 sleep 1 && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
 [ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }

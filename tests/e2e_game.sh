@@ -70,7 +70,6 @@ first=$(at) && click 76 312 && sleep 0.3
 mixer=$("${env[@]}" pactl list sink-inputs | grep -oE '(application\.(name|icon_name|id)|media\.role) = "[^"]*"' | sort -u | paste -sd ' ') || true
 [ "$mixer" = 'application.icon_name = "gridora" application.id = "gridora" application.name = "Gridora" media.role = "game"' ] \
     || fail "the sound mixer shows: $mixer"
-echo "   the sound mixer shows: $mixer"
 sleep 0.9
 [ -f "$home/alone/temp1.wav" ] || fail "no cue file beside the program"
 kill -INT "$game" # as Ctrl+C in a terminal
