@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1)
 
 .PHONY: all deps test-deps build run test bench install package reproducible clean \
-        windows windows-zip test-windows
+        windows windows-zip test-windows reproducible-windows
 
 all: build
 
@@ -64,6 +64,10 @@ windows:
 # $(WINBUILD)/gridora-<version>-windows-x86_64.zip: the program, its licences and how to play.
 windows-zip: windows
 	scripts/windows-zip.sh $(WINBUILD)
+
+# That the zip is the same from the same commit, built in two fresh clones and compared.
+reproducible-windows:
+	scripts/reproducible.sh windows-zip
 
 # The tests built for Windows, and gridora.exe played, under Wine (tests/windows.sh).
 test-windows:

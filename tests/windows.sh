@@ -51,7 +51,7 @@ heard() { sox -t raw -r 44100 -e signed -b 16 -c 1 "$w/game.raw" -n trim "$(($1 
           awk '/^Maximum amplitude/ { exit !($3 > 0.01) }'; }
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.5; }
-key() { xdotool key --window "$win" "$1"; sleep 0.5; }
+key() { xdotool key "$1"; sleep 0.5; } # to the window with the focus
 # The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
 # in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
 # 435 pixels and from 0 to 200 down its 347.
@@ -95,8 +95,9 @@ timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | 
     || fail "no winner's box"
 box=$(windows | grep -vx "$win" | head -n 1)
 import -window "$box" "$w/box.png"
-xdotool key --window "$box" Return && sleep 0.5
-[ "$(windows | wc -l)" = 1 ] || fail "the winner's box did not close"
+xdotool windowfocus --sync "$box" && key Return
+timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) = 1 ]; do sleep 0.2; done" \
+    || fail "the winner's box did not close"
 close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
 echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
