@@ -11,7 +11,12 @@
 #include <filesystem>
 
 namespace {
-long openFiles() { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); }
+// The descriptors this process holds, where the system lists them (Linux); elsewhere none.
+long openFiles()
+{
+    std::error_code unlisted;
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd", unlisted), {});
+}
 
 std::string contents(const std::string& path) { return (std::ostringstream() << std::ifstream(path).rdbuf()).str(); }
 
@@ -178,13 +183,13 @@ private slots:
         Game game;
         const std::string ours = game.dir.path().toStdString() + "/temp1.wav";
         game.form.unload(); // no cue yet: quietly nothing
-        const long files = openFiles();
+        const long files = openFiles(), cueFile = files > 0; // counted where they are listed
         game.form.option3Click(); // 108, the longest
         game.form.option6Click(); // 102, shorter: no tail of 108 behind it
         QCOMPARE(std::tuple(contents(ours), game.player.location, game.form.wavfile), std::tuple(game.player.cueBytes(102), ours, ours));
         std::remove(ours.c_str()); // claimed afresh with the next cue
         game.form.option4Click();
-        QCOMPARE(std::pair(contents(ours), openFiles()), std::pair(game.player.cueBytes(106), files + 1));
+        QCOMPARE(std::pair(contents(ours), openFiles()), std::pair(game.player.cueBytes(106), files + cueFile));
         game.form.unload();
         QCOMPARE(std::tuple(QDir(game.dir.path()).isEmpty(), openFiles(), game.errors.str()), std::tuple(true, files, std::string()));
     }
