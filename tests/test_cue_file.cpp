@@ -11,14 +11,8 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-std::string contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return (std::ostringstream() << in.rdbuf()).str();
-}
-void write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-} // namespace
+static std::string contents(const fs::path& path) { return (std::ostringstream() << std::ifstream(path, std::ios::binary).rdbuf()).str(); }
+static void write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 class CueFileTest : public QObject {
     Q_OBJECT
