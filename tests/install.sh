@@ -53,7 +53,7 @@ file "$work/unpacked/usr/games/gridora" | grep -q ', stripped' || fail "the pack
 lintian -I --fail-on error,warning,info "$deb" 2> >(grep -v 'running with root privileges' >&2) || fail "lintian"
 # A user, no sudo, every package missing: two lines, the packages and the command for root.
 mkdir "$work/bin" && ln -s "$(command -v grep)" "$work/bin/grep"
-printf '#!/bin/sh\necho 1000\n' >"$work/bin/id" && printf '#!/bin/sh\nexit 1\n' >"$work/bin/dpkg-query" && chmod +x "$work"/bin/*
+printf '#!/bin/sh\necho 1000\n' >"$work/bin/id" && printf '#!/bin/sh\nexit 1\n' >"$work/bin/dpkg-query" && chmod +x "$work/bin/id" "$work/bin/dpkg-query"
 out=$(PATH=$work/bin "$BASH" "$2/scripts/install-deps.sh" 2>&1) && fail "install-deps.sh without sudo succeeded"
 [[ $? == 1 && $out == "install-deps: these Debian packages are missing: cmake g++ "*$'\n'"install-deps: install them as root with: apt-get install --no-install-recommends cmake g++ "* \
    && $(wc -l <<<"$out") == 2 ]] || fail "install-deps.sh without sudo said: $out"
