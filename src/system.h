@@ -1,10 +1,10 @@
 #pragma once
 
-class QCommandLineParser;
-class QObject;
-
 #include <string>
 #include <vector>
+
+class QCommandLineParser;
+class QObject;
 
 // What Linux and Windows do differently around the window: system_linux.cpp or system_windows.cpp.
 //
@@ -13,7 +13,7 @@ class QObject;
 //     beginOpeningDisplay();
 //     QApplication app(argc, argv);
 //     finishOpeningDisplay(true);
-//     settleSystem(app);
+//     settleSystem(&app);
 
 // The platform that answers the command line without opening a display.
 const char* displaylessPlatform();
