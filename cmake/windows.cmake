@@ -14,6 +14,18 @@ set(dejavu /usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf)
 set_source_files_properties(${dejavu} PROPERTIES QT_RESOURCE_ALIAS DejaVuSansCondensed.ttf)
 qt_add_resources(gridora_qt fonts PREFIX /fonts FILES ${dejavu} OPTIONS --format-version 1)
 
+# Qt's own words in the player's language (the box's "OK"), which Linux takes from Debian's
+# qt6-translations-l10n: Qt's catalogues of the same version, for the languages the game speaks.
+foreach(ts ${TS_FILES})
+  string(REGEX REPLACE ".*/gridora_(.*)\\.ts$" "\\1" language ${ts})
+  set(qm /usr/share/qt6/translations/qtbase_${language}.qm)
+  if(EXISTS ${qm})
+    list(APPEND qt_qm_files ${qm})
+  endif()
+endforeach()
+qt_add_resources(gridora_qt qt_translations PREFIX /i18n BASE /usr/share/qt6/translations FILES ${qt_qm_files}
+                 OPTIONS --format-version 1)
+
 target_link_libraries(gridora PRIVATE gridora_qt)
 # The game draws in Fusion, its pictures are PNG, and it goes on no network: Qt's other styles,
 # image formats and TLS backends stay out.

@@ -140,7 +140,9 @@ void useLanguageOf(const QStringList& languages)
         QCoreApplication::installTranslator(&words);
         // Right to left with the game's own words, whether or not Qt's are installed.
         QGuiApplication::setLayoutDirection(candidate.textDirection());
-        if (qtWords.load("qtbase_" + candidate.name(), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        // Qt's own words (the box's "OK") from the system's Qt, or, on Windows, from the program.
+        const QString qtName = "qtbase_" + candidate.name();
+        if (qtWords.load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) || qtWords.load(qtName, ":/i18n"))
             QCoreApplication::installTranslator(&qtWords);
         return;
     }
