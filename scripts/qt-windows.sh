@@ -10,7 +10,6 @@
 # GRIDORA_QT_WINDOWS sets the folder (default ~/.cache/gridora/qt-windows-<release>); its Qt is in
 # prefix/, and a file `done` there says the build finished.
 set -euo pipefail
-repo=$(cd "$(dirname "$0")/.." && pwd)
 . /etc/os-release
 cache=${GRIDORA_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/gridora/qt-windows-$VERSION_CODENAME}
 prefix=$cache/prefix
@@ -30,7 +29,7 @@ step() {
     "$@" >>"$log" 2>&1 || { tail -n 30 "$log" >&2; say "$what failed; the whole output is in $log"; exit 1; }
     say "$what: $((SECONDS - start)) s"
 }
-say "building Qt for Windows once into $cache (about 40 minutes on 2 cores; later builds reuse it)"
+say "building Qt for Windows once into $cache (about 45 minutes on 2 cores; later builds reuse it)"
 
 # The release's own sources, through a deb-src entry of the mirror this machine installs from.
 lists=$(ls /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
