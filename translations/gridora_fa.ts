@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>X&apos;s win</source>
-        <translation>X برنده شد</translation>
+        <translation>‏X برنده شد</translation>
     </message>
     <message>
         <source>O&apos;s win</source>
-        <translation>O برنده شد</translation>
+        <translation>‏O برنده شد</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>

@@ -128,11 +128,11 @@
     </message>
     <message>
         <source>X&apos;s win</source>
-        <translation>X ניצח</translation>
+        <translation>‏X ניצח</translation>
     </message>
     <message>
         <source>O&apos;s win</source>
-        <translation>O ניצח</translation>
+        <translation>‏O ניצח</translation>
     </message>
     <message>
         <source>Zoom %1 %</source>

@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Moves</source>
-        <translation>Gerakan</translation>
+        <translation>Langkah</translation>
     </message>
     <message>
         <source>Your symbol</source>
@@ -124,7 +124,7 @@
     <message>
         <source>#moves=</source>
         <extracomment>Before the count of the player&apos;s clicks on the board</extracomment>
-        <translation>#gerak=</translation>
+        <translation>#langkah=</translation>
     </message>
     <message>
         <source>X&apos;s win</source>
