@@ -53,8 +53,7 @@ class Portal(dbus.service.Object):
     @dbus.service.method("org.freedesktop.portal.Settings", "ss", "v")
     def Read(self, namespace, key): # None, an error, for any other setting
         if (namespace, key) == ("org.gnome.desktop.interface", "text-scaling-factor"): return dbus.Double(1.5, variant_level=2)
-Portal(dbus.service.BusName("org.freedesktop.portal.Desktop", dbus.SessionBus()), "/org/freedesktop/portal/desktop")
-GLib.MainLoop().run()' &
+Portal(dbus.service.BusName("org.freedesktop.portal.Desktop", dbus.SessionBus()), "/org/freedesktop/portal/desktop"); GLib.MainLoop().run()' &
 timeout 10 sh -c 'until dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
     org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1; do sleep 0.05; done'
 placed() { "$g" "$@" 2>/dev/null & local game=$! # where the window opens, and its size
