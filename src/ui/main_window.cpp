@@ -460,6 +460,8 @@ QPointF MainWindow::toPixels(double x, double y) const
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!activated) // fitted again, now with the window's frame where the platform knows it already (Windows)
+        setZoom(zoomPercent);
     // Activation happens once, when the window is first shown, before any input can reach it.
     if (!activated && form) {
         activated = true;
