@@ -223,6 +223,7 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
     zoomNotice = new QWidget(this);
     zoomNotice->setObjectName("Zoom");
     zoomNotice->setGeometry(0, 0, 0, 0);
+    zoomNotice->hide(); // appears at each zoom
     for (auto [key, steps] : {std::pair{Qt::Key_Plus, 1}, {Qt::Key_Equal, 1}, {Qt::Key_Minus, -1}, {Qt::Key_0, 0}})
         connect(new QShortcut(Qt::CTRL | key, this), &QShortcut::activated, this, [this, steps = steps] { zoomBy(steps); });
     installEventFilter(this); // Ctrl with the wheel, here and over every control
