@@ -3,7 +3,8 @@
 # this run's own, all stopped here: the cue file's, the logic's and the window's tests built for
 # Windows; then gridora.exe copied alone into an empty folder and played: its window, "Start "
 # heard, marks placed by clicks and digit keys and read back from the screen, the winner's box,
-# the cue file beside it until the window closes; and German captions under LANG=de_DE.UTF-8.
+# the cue file beside it until the window closes; German captions under LANG=de_DE.UTF-8; and the
+# window's size at Windows' Text size 150 %.
 # Usage: tests/windows.sh WINDOWS_BUILD_DIR
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -23,7 +24,7 @@ install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
 # German needs a German locale, which Wine takes from the C library: one made for this run.
 localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE.UTF-8 locale"
 
-"${env[@]}" Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$w/display" 2>"$w/xvfb.log" &
+"${env[@]}" Xvfb -displayfd 3 -screen 0 1920x1440x24 -nolisten tcp 3>"$w/display" 2>"$w/xvfb.log" &
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-null-sink sink_name=game rate=44100 channels=1" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
@@ -109,5 +110,8 @@ close
 differ=$(compare -metric AE "$w/english.png" "$w/german.png" null: 2>&1 || true)
 [ "${differ%% *}" -gt 500 ] || fail "the captions are not German (they differ from English in $differ pixels)"
 echo "   the captions differ from English in $differ pixels"
+run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD /d 150 /f >/dev/null 2>&1 && play C.UTF-8
+size=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ { print $2 }') && close
+[ "$size" = 653x521 ] && echo "-- at Windows' Text size 150 % the window is $size" || fail "at Text size 150 % the window is $size"
 ! grep -a 'gridora: sound:' "$w/game.log" || fail "a cue could not be played"
 echo "windows: passed"
