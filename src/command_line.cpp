@@ -40,6 +40,6 @@ int answerCommandLine(int argc, char* argv[])
     const QString wrong = !parser.errorText().isEmpty()
         ? parser.errorText()
         : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
-    tellUser(qPrintable(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst())));
+    tellUser(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst()).toUtf8().constData());
     return 2;
 }
