@@ -25,16 +25,14 @@ static void write(const fs::path& path, const std::string& bytes) { std::ofstrea
 // Windows allows that (developer mode); Wine says yes to it and makes nothing.
 static std::string makeLink(const fs::path& target, const fs::path& link)
 {
+    std::error_code refused;
 #ifdef _WIN32
     if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
-        return std::system_category().message(int(GetLastError()));
+        refused.assign(int(GetLastError()), std::system_category());
 #else
-    std::error_code refused;
     fs::create_symlink(target, link, refused);
-    if (refused)
-        return refused.message();
 #endif
-    return fs::exists(fs::symlink_status(link)) ? "" : "the system said yes and made none";
+    return refused ? refused.message() : fs::exists(fs::symlink_status(link)) ? "" : "the system said yes and made none";
 }
 
 class CueFileTest : public QObject {
