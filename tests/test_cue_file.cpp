@@ -21,18 +21,21 @@ static std::string contents(const fs::path& path) { return (std::ostringstream()
 static void write(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Makes `link` a symbolic link to `target`; says why not when the system makes none. On Windows,
-// where mingw's std::filesystem makes no links, the system's own call, without privileges where
-// Windows allows that (developer mode); Wine says yes to it and makes nothing.
+// where mingw's std::filesystem neither makes nor sees links, the system's own calls, without
+// privileges where Windows allows that (developer mode); Wine says yes and makes nothing.
 static std::string makeLink(const fs::path& target, const fs::path& link)
 {
     std::error_code refused;
 #ifdef _WIN32
     if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
         refused.assign(int(GetLastError()), std::system_category());
+    const DWORD attributes = GetFileAttributesW(link.c_str());
+    const bool made = attributes != INVALID_FILE_ATTRIBUTES && attributes & FILE_ATTRIBUTE_REPARSE_POINT;
 #else
     fs::create_symlink(target, link, refused);
+    const bool made = fs::is_symlink(link);
 #endif
-    return refused ? refused.message() : fs::exists(fs::symlink_status(link)) ? "" : "the system said yes and made none";
+    return refused ? refused.message() : made ? "" : "the system said yes and made none";
 }
 
 class CueFileTest : public QObject {
