@@ -21,10 +21,7 @@ before=$(mounts)
 # daemons they spawn, are found and stopped at the end, whatever happens on the way.
 env=(env -i PATH="$w/bin:/usr/bin:/bin" LANG=C.UTF-8 HOME="$home" XDG_RUNTIME_DIR="$home/run" GRIDORA_E2E="$w")
 ours() { grep -lzsx "GRIDORA_E2E=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
-stop() { # by TERM, then by KILL what is left
-    for signal in TERM TERM TERM KILL; do [ -n "$(ours)" ] || break; kill -$signal $(ours) 2>/dev/null || true; sleep 0.3; done
-    wait; rm -rf "$w"
-}
+. "$(dirname "$0")/wait.sh"
 trap stop EXIT
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
 
@@ -42,41 +39,39 @@ chmod +x "$w/bin/pgrep"
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-null-sink sink_name=game rate=44100 channels=1" --load="module-null-sink sink_name=speech" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-timeout 10 sh -c "until [ -s '$w/display' ] && [ -S '$w/pulse' ]; do sleep 0.05; done" || fail "no X or sound server"
+await 10 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
 export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
 env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
 "${env[@]}" parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
-at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
-timeout 10 sh -c "until [ -s '$w/game.raw' ]; do sleep 0.05; done" || fail "nothing recorded"
-
-# loud BYTE: seconds from BYTE of the recording to the first sound above -40 dBFS, and how long
-# the sound lasts from there, within 1.1 s.
-loud() {
-    local cut=(-t raw -r 44100 -e signed -b 16 -c 1 "$w/game.raw" -n trim "$(($1 / 2))s" 1.1 silence 1 0.001 1%)
-    echo "$(sox "${cut[@]}" stat 2>&1 | awk '/^Length/ { print 1.1 - $3 }')" \
-        "$(sox "${cut[@]}" reverse silence 1 0.001 1% stat 2>&1 | awk '/^Length/ { print $3 }')"
-}
+at() { stat -c %s "$1"; } # bytes recorded so far: 88200 a second
+await 10 test -s "$w/game.raw" || fail "nothing recorded"
 cue_span() { sox "$cues/$1.wav" -n silence 1 0.001 1% reverse silence 1 0.001 1% stat 2>&1 | awk '/^Length/ { print $3 }'; }
 window() { timeout 20 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
+connected() { "${env[@]}" pactl list clients | grep -q "application.process.id = \"$game\""; }
+# What the desktop's volume control shows of the game's stream, while there is one.
+mixer() {
+    shown=$("${env[@]}" pactl list sink-inputs | grep -oE '(application\.(name|icon_name|id)|media\.role) = "[^"]*"' | sort -u | paste -sd ' ')
+    [ "$shown" = 'application.icon_name = "gridora" application.id = "gridora" application.name = "Gridora" media.role = "game"' ]
+}
 
 echo "-- the program alone in a folder of its own"
 "${env[@]}" "$home/alone/gridora" 2>"$w/alone.log" &
-game=$! win=$(window) && sleep 0.5
-start=$(at) && click 384 28 && sleep 0.1 # "Start " plays 0.6 s of sound,
-check=$(at) && click 176 320 && sleep 1.2 # "Play Computer?" cuts it off with 0.05 s of its own
-first=$(at) && click 76 312 && sleep 0.3
-# While the cue plays, the desktop's volume control shows its stream as the game's.
-mixer=$("${env[@]}" pactl list sink-inputs | grep -oE '(application\.(name|icon_name|id)|media\.role) = "[^"]*"' | sort -u | paste -sd ' ') || true
-[ "$mixer" = 'application.icon_name = "gridora" application.id = "gridora" application.name = "Gridora" media.role = "game"' ] \
-    || fail "the sound mixer shows: $mixer"
-sleep 0.9
+game=$! win=$(window)
+await 10 connected || fail "the game did not connect to the sound server once on screen"
+start=$(at "$w/game.raw") && click 384 28 # "Start " plays 0.6 s of sound,
+await 10 heard "$w/game.raw" "$start" || fail "\"Start \" was not heard"
+check=$(at "$w/game.raw") && click 176 320 # which "Play Computer?" cuts off with 0.05 s of its own
+await 10 ended "$w/game.raw" "$check" 0.2 || fail "\"Play Computer?\" was not heard, or did not end"
+first=$(at "$w/game.raw") && click 76 312 # and "You Go First" is heard whole, its stream shown as the game's
+await 10 mixer || fail "the sound mixer shows: $shown"
+await 10 ended "$w/game.raw" "$first" 0.2 || fail "\"You Go First\" was not heard, or did not end"
 [ -f "$home/alone/temp1.wav" ] || fail "no cue file beside the program"
 kill -INT "$game" # as Ctrl+C in a terminal
 wait "$game" || fail "exit status $? after SIGINT"
-read -r onset _ <<<"$(loud "$start")"
-read -r _ cut <<<"$(loud "$check")"
-read -r _ whole <<<"$(loud "$first")"
+read -r onset _ <<<"$(sound "$w/game.raw" "$start" 0.2)"
+read -r _ cut <<<"$(sound "$w/game.raw" "$check" 0.2)"
+read -r _ whole <<<"$(sound "$w/game.raw" "$first" 0.2)"
 echo "   \"Start \" heard after $onset s; \"Play Computer?\" cut it off, sound for $cut s ($(cue_span 109) s);" \
     "\"You Go First\" heard for $whole s ($(cue_span 108) s)"
 awk -v o="$onset" -v c="$cut" -v e="$(cue_span 109)" -v h="$whole" -v f="$(cue_span 108)" \
@@ -94,25 +89,34 @@ for namespace in "unshare --mount" "unshare --user --map-root-user --mount"; do
     break
 done
 echo "-- the $what with a screen reader, played by keys"
-# The session bus, the accessibility bus, Orca and the game; Orca speaks into the speech sink, and
-# its log holds what it says once it has exited.
-"${env[@]}" "${in_ns[@]}" dbus-run-session -- sh -c 'PULSE_SINK=speech orca --debug-file "$HOME/orca.txt" & echo $! >"$HOME/orca.pid"
+# The session bus, the accessibility bus, Orca and the game. Orca speaks into the speech sink, and
+# logs as it works into a terminal of its own, which writes out each line.
+"${env[@]}" "${in_ns[@]}" dbus-run-session -- sh -c 'PULSE_SINK=speech script -qfc "orca --debug-file /dev/stdout & echo \$! >\$HOME/orca.pid; wait" "$HOME/orca.txt" >/dev/null </dev/null &
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$0" 2>"$HOME/game.txt" & echo $! >"$HOME/game.pid"
     wait $!; echo $? >"$HOME/game.status"; wait' "$program" >"$w/session.log" 2>&1 &
 session=$!
 # Orca listens to keys once it has spoken; a key before that can stall it.
-timeout 30 sh -c 'parec -d speech.monitor 2>/dev/null | sox -q -t raw -r 44100 -e signed -b 16 -c 2 - -n silence 1 0.05 1% trim 0 0.01' \
-    || fail "Orca never spoke"
-win=$(window)
+await 30 grep -qs "SPEECH OUTPUT" "$home/orca.txt" || fail "Orca never spoke"
+win=$(window) && xdotool windowfocus --sync "$win"
+# keys SECONDS KEY...: each key, and then Orca's log still for SECONDS: Orca has done all it had to
+# before the next key, as with a person who listens. A key written -KEY, Orca does not log.
 keys() {
-    xdotool windowfocus --sync "$win"
-    for key in "$@"; do
-        xdotool key "$key"
-        [[ $key == [0-9] ]] && sleep 1.6 || sleep 0.3 # a move is told, and answered, in its time
+    local settle=$1 size
+    for key in "${@:2}"; do
+        size=$(at "$home/orca.txt") && [[ $key != -* ]] || size=-1
+        xdotool key "${key#-}"
+        await 20 still "$home/orca.txt" "$size" "$settle" || fail "Orca did nothing after $key, or never stopped"
     done
 }
-keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space shift+Tab Left Left Up Left space 2 4 5 7 Return # two people; X wins
-keys Tab Tab Tab Tab space Tab Down Down Tab Tab Tab space 5 9 3 Return     # "Best" wins
+alerts() { [ "$(grep -c "SPEECH OUTPUT: .alert" "$home/orca.txt")" = "$1" ]; } # winner's boxes
+# Two people, X wins; then "Best" wins. The game gives a screen reader 0.6 s for each move before it
+# tells the next, so Orca is still for a while before the answer to a move.
+keys 0.3 Tab Tab Tab space shift+Tab shift+Tab shift+Tab space shift+Tab Left -Left Up -Left space 2 4 5 7
+await 20 alerts 1 || fail "Orca did not read X's win"
+keys 0.3 Return && xdotool windowfocus --sync "$win" # which the box had
+keys 0.3 Tab Tab Tab Tab space Tab Down Down Tab Tab Tab space && keys 0.8 5 9 && keys 0.3 3
+await 20 alerts 2 || fail "Orca did not read O's win"
+keys 0.3 Return
 [ -f "$cue_file" ] || fail "no cue file at $cue_file"
 [ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file beside the installed program"
 kill -INT "$(cat "$home/orca.pid")" # Orca stops at the next event, which the game's leaving makes
