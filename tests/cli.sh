@@ -35,6 +35,5 @@ diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)
        run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port"; "$g" --help-all | grep -c -- '--platform ') || exit 1
 "$g" -platform offscreen 2>/dev/null & game=$!
 # Up, once it has taken SIGTERM over to close the normal way.
-catches() { (("0x$(awk '/^SigCgt/ { print $2 }' /proc/$game/status)" & 1 << 14)); }
-await 10 catches && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
+await 10 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 14))' && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
 [ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }

@@ -2,18 +2,10 @@
 # outside. They define ours (their processes) and keep their files in $w.
 
 # await SECONDS COMMAND...: runs COMMAND until it succeeds, or for SECONDS and then fails.
-await() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do ((SECONDS < end)) || return 1; sleep 0.05; done
-}
+await() { local end=$((SECONDS + $1)); shift; until "$@"; do ((SECONDS < end)) || return 1; sleep 0.05; done; }
 
 # stop: ends every process of ours, by TERM, and by KILL what is left after 5 s; removes $w.
-stop() {
-    await 5 eval 'kill -TERM $(ours) 2>/dev/null; [ -z "$(ours)" ]' || kill -KILL $(ours) 2>/dev/null || true
-    wait
-    rm -rf "$w"
-}
+stop() { await 5 eval 'kill -TERM $(ours) 2>/dev/null; [ -z "$(ours)" ]' || kill -KILL $(ours) 2>/dev/null || true; wait; rm -rf "$w"; }
 
 # sound RAW BYTE GAP: the first sound in a recording (16-bit mono, 44100 Hz) from BYTE on, above
 # -40 dBFS: its onset in seconds, then its length once GAP seconds of silence have followed it.
@@ -24,12 +16,11 @@ sound() {
     awk -v n="$n" -v all="$(seconds "${cut[@]}")" -v upto="$(seconds "${cut[@]}" 1 "$3" 1% reverse silence 1 0.001 1%)" \
         -v gap="$3" 'BEGIN { if (all > 0) print n / 44100 - all, (all - upto >= gap ? upto : "") }'
 }
-# still FILE SIZE SECONDS: FILE, which a program writes as it works, has grown past SIZE bytes and
-# then not changed for SECONDS: the program has done what it had to.
-still() {
-    [ "$(stat -c %s "$1")" -gt "$2" ] && awk -v m="$(stat -c %.9Y "$1")" -v now="$EPOCHREALTIME" -v s="$3" 'BEGIN { exit !(now - m >= s) }'
-}
 seconds() { sox "$@" stat 2>&1 | awk '/^Length/ { print $3 }'; }
 # heard RAW BYTE: a sound has begun since BYTE. ended RAW BYTE GAP: and GAP seconds of silence followed it.
 heard() { [ -n "$(sound "$1" "$2" 1)" ]; }
 ended() { [[ $(sound "$@") == *" "?* ]]; }
+
+# still FILE SIZE SECONDS: FILE, which a program writes as it works, has grown past SIZE bytes and
+# then not changed for SECONDS: the program has done what it had to.
+still() { (($(stat -c %s "$1") > $2)) && awk -v m="$(stat -c %.9Y "$1")" -v now="$EPOCHREALTIME" "BEGIN { exit now - m < $3 }"; }
