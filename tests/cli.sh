@@ -18,7 +18,7 @@ exec 4< <(exec python3 -c 'import socket, time; s = socket.socket(); s.bind(("",
 listener=$!
 trap 'kill $(jobs -p) $listener 2>/dev/null; rm -rf "$w"' EXIT
 read -r port <&4
-await 10 test -s "$w/display"
+await 30 test -s "$w/display"
 run() { out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" 2>&1); printf '%s\n%s\n' "${out%%$'\n'*}" $?; }
 no="gridora: cannot open a display:" wl="Failed to create wl_display (No such file or directory)"
 diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)" 0 "Usage: $g [options]" 0 \
@@ -35,5 +35,5 @@ diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)
        run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port"; "$g" --help-all | grep -c -- '--platform ') || exit 1
 "$g" -platform offscreen 2>/dev/null & game=$!
 # Up, once it has taken SIGTERM over to close the normal way.
-await 10 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 14))' && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
+await 30 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 14))' && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
 [ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }

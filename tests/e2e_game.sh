@@ -39,12 +39,12 @@ chmod +x "$w/bin/pgrep"
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no --log-level=info \
     --load="module-null-sink sink_name=game rate=44100 channels=1" --load="module-null-sink sink_name=speech" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-await 10 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
+await 30 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
 export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
 env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
 "${env[@]}" parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
 at() { stat -c %s "$1"; } # bytes recorded so far: 88200 a second
-await 10 test -s "$w/game.raw" || fail "nothing recorded"
+await 30 test -s "$w/game.raw" || fail "nothing recorded"
 cue_span() { sox "$cues/$1.wav" -n silence 1 0.001 1% reverse silence 1 0.001 1% stat 2>&1 | awk '/^Length/ { print $3 }'; }
 window() { timeout 20 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1; }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }

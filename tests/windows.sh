@@ -24,7 +24,7 @@ localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-null-sink sink_name=game rate=44100 channels=1" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-await 10 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
+await 30 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
 export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
 env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
 run() { "${env[@]}" "$@"; }
@@ -41,7 +41,7 @@ done
 
 cp "$build/gridora.exe" "$w/alone/"
 run parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
-await 10 test -s "$w/game.raw" || fail "nothing recorded"
+await 30 test -s "$w/game.raw" || fail "nothing recorded"
 at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
@@ -73,7 +73,7 @@ play() {
 # close: asks the window to close, as its close button does, and waits until it is gone.
 close() {
     run wine taskkill /im gridora.exe >/dev/null 2>&1 || true
-    await 10 count -eq 0 || fail "the window did not close"
+    await 30 count -eq 0 || fail "the window did not close"
     wait $! 2>/dev/null || true
 }
 
@@ -86,10 +86,10 @@ await 20 heard "$w/game.raw" "$before" || fail "\"Start \" was not heard"
 click 176 320 && click 384 28 # "Play Computer?" off, and "Start " again: two people
 click 138 86 && shows X........ && key 4 && shows X..O..... && key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
 key 9 # X bottom right: three in a row
-await 10 count -ge 2 || fail "no winner's box"
+await 30 count -ge 2 || fail "no winner's box"
 box=$(windows | grep -vx "$win" | head -n 1)
 xdotool windowfocus --sync "$box" && key Return
-await 10 count -eq 1 || fail "the winner's box did not close"
+await 30 count -eq 1 || fail "the winner's box did not close"
 close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
 echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
