@@ -103,4 +103,6 @@ differ=$(compare -metric AE "$w/english.png" "$w/german.png" null: 2>&1 || true)
 [ "${differ%% *}" -gt 500 ] || fail "the captions are not German (they differ from English in $differ pixels)"
 echo "   the captions differ from English in $differ pixels"
 ! grep -a 'gridora: sound:' "$w/game.log" || fail "a cue could not be played"
+# The game installed: from a folder it cannot write, and from its installer.
+. "$(dirname "$0")/windows-install.sh"
 echo "windows: passed"
