@@ -45,6 +45,8 @@ elif $test; then
     # a display, a sound server, input and screen capture, sound analysis; Qt's Wayland platform,
     # which must say in one line that it finds no compositor
     xvfb xauth x11-utils xdotool imagemagick pulseaudio pulseaudio-utils sox python3 qt6-wayland
+    # a desktop settings portal of the tests' own, with a text size to follow
+    python3-dbus python3-gi
     # the fonts the package recommends for the scripts DejaVu lacks, so that the captions' fit is
     # measured in these too: Chinese, Japanese and Korean (Hangul), Devanagari, Thai
     fonts-wqy-microhei fonts-lohit-deva fonts-tlwg-loma

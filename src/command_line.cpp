@@ -4,11 +4,12 @@
 #include <QCommandLineParser>
 
 #include "system.h"
+#include "ui/zoom.h"
 
 #include <string>
 #include <vector>
 
-int answerCommandLine(int argc, char* argv[])
+int answerCommandLine(int argc, char* argv[], int& zoom)
 {
     if (argc < 2)
         return -1;
@@ -31,15 +32,20 @@ int answerCommandLine(int argc, char* argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption({"zoom", "The window's size in percent: 100, 125, 150, 175, 200, 250 or 300, at most what fits "
+                              "the screen. Without it, the desktop's text size.", "percent"});
     addWindowSystemOptions(parser);
     const QStringList given = QCoreApplication::arguments();
-    if (parser.parse(given) && parser.positionalArguments().isEmpty()) {
+    const bool parsed = parser.parse(given);
+    const QString percent = parser.value("zoom");
+    if (parsed && parser.positionalArguments().isEmpty() && (!parser.isSet("zoom") || isZoomStep(percent.toInt()))) {
         parser.process(given); // --help, --help-all and --version answer and exit here
+        zoom = parser.isSet("zoom") ? percent.toInt() : zoom;
         return -1;
     }
-    const QString wrong = !parser.errorText().isEmpty()
-        ? parser.errorText()
-        : QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst());
+    const QString wrong = !parsed ? parser.errorText()
+        : !parser.positionalArguments().isEmpty() ? QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
+                                                  : QString("Zoom '%1' is none of 100, 125, 150, 175, 200, 250 and 300.").arg(percent);
     tellUser(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst()).toUtf8().constData());
     return 2;
 }

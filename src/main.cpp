@@ -3,6 +3,7 @@
 #include "game/form1.h"
 #include "sound/qt_cue_player.h"
 #include "ui/main_window.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -12,7 +13,8 @@
 
 int main(int argc, char* argv[])
 {
-    if (const int status = answerCommandLine(argc, argv); status >= 0)
+    int zoom = 0;
+    if (const int status = answerCommandLine(argc, argv, zoom); status >= 0)
         return status;
     prepareSystem();
     beginOpeningDisplay();
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     std::mt19937 generator;
     std::uniform_real_distribution<double> unit(0.0, 1.0);
     MainWindow window([&] { return unit(generator); });
+    window.setZoom(zoom ? zoom : nearestZoomStep(desktopTextPercent()));
 
     QtCuePlayer player;
     Form1 form(window, player, cueFolders());

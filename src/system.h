@@ -39,5 +39,9 @@ void prepareSystem();
 // The application is up: Linux closes the window on Ctrl+C and SIGTERM.
 void settleSystem(QObject* application);
 
+// The desktop's text size in percent, where Qt does not apply it to the window itself: Windows'
+// Text size, GNOME's Large Text; else 100. The application must be up.
+double desktopTextPercent();
+
 // Where the cue file may go, in order of preference: beside the program first.
 std::vector<std::string> cueFolders();

@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
+#include <QScreen>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 
@@ -173,6 +177,24 @@ void settleSystem(QObject* application)
     if (fonts.joinable())
         fonts.join();
     closeOnSignals(application);
+}
+
+// GNOME's Large Text, from the desktop's settings portal if it runs: a portal still to be started
+// is not waited for. Under X11 GNOME also gives it to every program as Xft.dpi, which Qt already
+// turns into the window's scale: that part is not applied twice.
+double desktopTextPercent()
+{
+    QDBusMessage read = QDBusMessage::createMethodCall("org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+                                                       "org.freedesktop.portal.Settings", "Read");
+    read << "org.gnome.desktop.interface" << "text-scaling-factor";
+    read.setAutoStartService(false);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusMessage reply = bus.isConnected() ? bus.call(read, QDBus::Block, 500) : QDBusMessage();
+    QVariant factor = reply.arguments().value(0);
+    while (factor.canConvert<QDBusVariant>()) // the portal wraps the value in a second variant
+        factor = factor.value<QDBusVariant>().variant();
+    const double scale = QGuiApplication::platformName() == "xcb" ? QGuiApplication::primaryScreen()->devicePixelRatio() : 1;
+    return factor.metaType() == QMetaType::fromType<double>() ? 100 * factor.toDouble() / scale : 100;
 }
 
 // An installed program leaves the system's folders alone, even when run by root: its cue file goes

@@ -1,6 +1,7 @@
 #include "system.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QString>
 
@@ -25,6 +26,13 @@ void finishOpeningDisplay(bool) {}
 void prepareSystem() {}
 
 void settleSystem(QObject*) {}
+
+// Settings › Accessibility › Text size, which Qt leaves to the program.
+double desktopTextPercent()
+{
+    const QSettings accessibility("HKEY_CURRENT_USER\\Software\\Microsoft\\Accessibility", QSettings::NativeFormat);
+    return accessibility.value("TextScaleFactor", 100).toDouble();
+}
 
 // Beside gridora.exe; where that cannot be written (under Program Files), the user's temporary
 // folder. Windows takes Qt's forward slashes as they are.

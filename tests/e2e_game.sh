@@ -4,8 +4,8 @@
 # First the built program copied alone into a folder of its own: its cues are heard promptly, a
 # click cuts off the cue still playing, a cue is heard whole, the sound server names its stream as
 # the game, and its cue file lies beside it until SIGINT closes it. Then the program with Orca: a
-# two-player game and a game against "Best", played with keys only, each move and each winner's
-# box spoken, until SIGTERM. That game is played by the installed program in /usr/games, which it
+# two-player game and a game against "Best", played with keys only at 125 % (Ctrl+Plus), the size,
+# each move and each winner's box spoken, until SIGTERM. That game is played by the installed program in /usr/games, which it
 # could write but leaves alone, where a private mount namespace can be made; elsewhere (a chroot, a
 # container without CAP_SYS_ADMIN) by the copy alone, and the last line says so.
 # Usage: e2e_game.sh BUILD_DIR SOURCE_DIR
@@ -111,7 +111,7 @@ keys() {
         [[ $key == [0-9] ]] && sleep 1.6 || sleep 0.3 # a move is told, and answered, in its time
     done
 }
-keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space shift+Tab Left Left Up Left space 2 4 5 7 Return # two people; X wins
+keys ctrl+plus Tab Tab Tab space shift+Tab shift+Tab shift+Tab space shift+Tab Left Left Up Left space 2 4 5 7 Return # at 125 %, two people; X wins
 keys Tab Tab Tab Tab space Tab Down Down Tab Tab Tab space 5 9 3 Return     # "Best" wins
 [ -f "$cue_file" ] || fail "no cue file at $cue_file"
 [ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file beside the installed program"
@@ -122,10 +122,11 @@ wait "$session" || true
 
 said="$(sed -n "s/.* - SPEECH OUTPUT: ['\"]\(.*\)['\"] \?{.*/|\1/p" "$home/orca.txt" | tr -d '\n')|"
 echo "   Orca said: $said"
-# What must be said, in this order: the cells the arrows reach, each move, each winner's box. A
-# screen reader may say more between them (Orca 48 reads the whole row when the focus changes rows,
-# and the board's description when it changes), and may end an utterance with a full stop.
-in_order="*$(printf '|%s[.|]*' "centre, empty" "left, empty" "top left, empty" "top left, X" "top, O" "left, X" "centre, O" \
+# What must be said, in this order: the new size, the cells the arrows reach, each move, each
+# winner's box. A screen reader may say more between them (Orca 48 reads the whole row when the focus
+# changes rows, and the board's description when it changes), and may end an utterance with a full
+# stop.
+in_order="*$(printf '|%s[.|]*' "*Zoom 125 %" "centre, empty" "left, empty" "top left, empty" "top left, X" "top, O" "left, X" "centre, O" \
     "bottom left, X" "alert X's win" "centre, X" "top left, O" "bottom right, X" "bottom left, O" "top right, X" "left, O" "alert O's win")"
 [[ $said == $in_order ]] || fail "Orca did not say each move and each winner, in turn"
 

@@ -4,6 +4,7 @@
 #include "fakes.h"
 #include "ui/accessible_board.h"
 #include "ui/main_window.h"
+#include "ui/zoom.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,9 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <QTransform>
 #include <QTranslator>
+#include <QWheelEvent>
 
 namespace {
 // The panel's controls: container and caption.
@@ -28,7 +32,8 @@ const std::tuple<const char*, const char*, QString> controls[] = {
     {"Option4", "Form1", "Computer First"}, {"Option3", "Form1", "You Go First"}, {"Command1", "Form1", "Start "},
 };
 
-QPoint pixelOf(double x, double y) { return QPoint(int((x + 20) * 435 / 220), int(y * 347 / 200)); }
+// A point of the user scale in pixels of the window at 100 %, or of a window of the given size.
+QPoint pixelOf(double x, double y, QSize size = {435, 347}) { return QPoint(int((x + 20) * size.width() / 220), int(y * size.height() / 200)); }
 
 struct Window {
     FakeCuePlayer player;
@@ -60,7 +65,7 @@ struct Window {
     void click(const char* name) { QTest::mouseClick(control(name), Qt::LeftButton); }
     void clickCell(int col, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(&window, button, {}, pixelOf(50 * col, 50 * row));
+        QTest::mouseClick(&window, button, {}, pixelOf(50 * col, 50 * row, window.size()));
     }
     // A key as a person presses it: to the widget with the focus.
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false)
@@ -68,7 +73,7 @@ struct Window {
         QKeyEvent press(QEvent::KeyPress, key, modifiers, QString(QChar(key)), autoRepeat);
         QApplication::sendEvent(QApplication::focusWidget(), &press);
     }
-    QColor pixel(double x, double y) { return window.grab().toImage().pixelColor(pixelOf(x, y)); }
+    QColor pixel(double x, double y) { return window.grab().toImage().pixelColor(pixelOf(x, y, window.size())); }
     // Whether the board differs from `before` by a frame around the mark of the cell centred at
     // (x, y), short of the grid lines' pens.
     bool framedAt(const QImage& before, double x, double y)
@@ -135,8 +140,9 @@ private slots:
         }
     }
 
-    // In English and in every language the game speaks, in the window's font or, for the scripts it
-    // lacks, the system's; and German end to end: the captions, the counter, the box, the board.
+    // In English and in every language the game speaks, at every zoom, in the window's font or, for
+    // the scripts it lacks, the system's; and German end to end: the captions, the counter, the box,
+    // the board.
     void everyCaptionFitsItsControlInEveryLanguage()
     {
         // The nearest language the game has to the player's, else English.
@@ -157,24 +163,30 @@ private slots:
             auto* frame = w.control<QGroupBox>("Frame1");
             auto* text = w.control<QLineEdit>("Text1");
             QStringList shown{frame->title(), text->text()};
-            QVERIFY2(frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width(), qPrintable(frame->title()));
-            QVERIFY2(text->fontMetrics().horizontalAdvance(text->text() + "00") < text->width() - 6, qPrintable(text->text()));
-            for (auto* b : w.window.findChildren<QAbstractButton*>()) {
-                // A caption cut off by its control reaches, in white, the control's right or bottom
-                // edge; the button's own frame lies there, so its caption is measured instead.
-                const QImage drawn = w.window.grab(QRect(b->mapTo(&w.window, QPoint()), b->size())).toImage();
-                QPoint ink; // the rightmost and the lowest drawn pixel
-                for (int i = 0; i < drawn.width() * drawn.height(); ++i)
-                    if (const QPoint p(i % drawn.width(), i / drawn.width()); qGray(drawn.pixel(p)) > 128)
-                        ink = QPoint(std::max(ink.x(), p.x()), std::max(ink.y(), p.y()));
-                const bool fits = qobject_cast<QPushButton*>(b) ? b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8
-                                                               : ink.x() < drawn.width() - 2 && ink.y() < drawn.height() - 2;
-                QVERIFY2(fits, qPrintable(language + ": " + b->text()));
-                shown << b->text();
+            // At every zoom, measured: hinting rounds the glyphs of each size to whole pixels.
+            for (int step : zoomSteps) {
+                w.window.setZoom(step);
+                const QString at = QString("%1 at %2 %: ").arg(language).arg(w.window.zoom());
+                QVERIFY2(w.window.zoom() == step && frame->fontMetrics().horizontalAdvance(frame->title()) < frame->width(), qPrintable(at + frame->title()));
+                QVERIFY2(text->fontMetrics().horizontalAdvance(text->text() + "00") < text->width() - 6 * step / 100.0, qPrintable(at + text->text()));
+                for (auto* b : w.window.findChildren<QAbstractButton*>()) {
+                    // A caption cut off by its control reaches, in white, the control's right or bottom
+                    // edge, at any size; the button's own frame lies there, so its caption is measured
+                    // instead, with room for the frame.
+                    const QImage drawn = w.window.grab(QRect(b->mapTo(&w.window, QPoint()), b->size())).toImage();
+                    QPoint ink; // the rightmost and the lowest drawn pixel
+                    for (int i = 0; i < drawn.width() * drawn.height(); ++i)
+                        if (const QPoint p(i % drawn.width(), i / drawn.width()); qGray(drawn.pixel(p)) > 128)
+                            ink = QPoint(std::max(ink.x(), p.x()), std::max(ink.y(), p.y()));
+                    const bool fits = qobject_cast<QPushButton*>(b) ? b->fontMetrics().horizontalAdvance(b->text()) < b->width() - 8 * step / 100.0
+                                                                   : ink.x() < drawn.width() - 2 && ink.y() < drawn.height() - 2;
+                    QVERIFY2(fits, qPrintable(at + b->text()));
+                    shown << (step == 100 ? QStringList{b->text()} : QStringList());
+                }
             }
             if (language != "gridora_de.qm")
                 continue;
-            w.click("Check1"), w.click("Command1"); // two people, X the first: X wins down the left
+            w.click("Check1"), w.click("Command1"); // at 300 %, two people, X the first: X wins down the left
             for (auto [col, row] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}, {1, 3}})
                 w.clickCell(col, row);
             QTRY_VERIFY(!w.boxes.isEmpty());
@@ -187,6 +199,40 @@ private slots:
                                        "fängst an | Start | #Züge=3 | Gridora: X gewinnt (X gewinnt), 1 button | Spielfeld | oben links, X | Mitte, O | "
                                        "Kein Spiel: Start drücken | Züge | Dein Zeichen"), 6));
         }
+    }
+
+    // Ctrl+Plus or Ctrl+=, Ctrl+Minus, Ctrl+0, and Ctrl with the wheel anywhere, step the zoom of the
+    // whole window; a screen reader hears the size. The game does not notice: no cue, no move. Back
+    // at 100 % the window is as it was, pixel for pixel; at 200 % a click plays the cell under it.
+    void zoomingScalesTheWholeWindowAndNothingElse()
+    {
+        Window w;
+        w.click("Check1"), w.click("Command1"), w.clickCell(1, 1); // two people, X top left
+        const auto game = [&] { return std::tuple(w.form.board, w.form.moves, w.form.turn, w.player.played.size(), w.window.grab().toImage()); };
+        const auto before = game();
+        QHash<QString, QRect> at100;
+        for (const auto& [name, parent, caption] : controls)
+            at100[name] = w.control(name)->geometry();
+        const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier); };
+        press(Qt::Key_Plus), press(Qt::Key_Equal);
+        QCOMPARE(std::tuple(w.window.size(), w.window.font().pixelSize(), w.control("Option5")->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth),
+                            QAccessible::queryAccessibleInterface(w.control("Zoom"))->role(), w.control("Zoom")->accessibleName()),
+                 std::tuple(QSize(653, 521), 15, 21, QAccessible::Notification, QString("Zoom 150 %")));
+        for (const auto& [name, parent, caption] : controls) { // every edge within rounding of 1.5 times its place
+            const QRectF now = w.control(name)->geometry(), scaled = QTransform::fromScale(1.5, 1.5).mapRect(QRectF(at100[name]));
+            QVERIFY2(std::max({std::abs(now.left() - scaled.left()), std::abs(now.top() - scaled.top()), std::abs(now.right() - scaled.right()),
+                               std::abs(now.bottom() - scaled.bottom())}) <= 0.5, name);
+        }
+        for (auto modifiers : {Qt::ControlModifier, Qt::NoModifier}) { // over a control: 175 %, then nothing
+            QWheelEvent wheel({5, 5}, {}, {}, {0, 120}, Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(w.control("Option5"), &wheel);
+        }
+        press(Qt::Key_Plus); // from 175 %; the grid drawn anew, with a pen twice as wide: 3 units beside a line is within it
+        QCOMPARE(std::pair(w.window.zoom(), w.pixel(78, 100)), std::pair(200, QColor(Qt::white)));
+        press(Qt::Key_Minus), press(Qt::Key_0);
+        QVERIFY(w.window.zoom() == 100 && game() == before);
+        w.window.setZoom(200), w.clickCell(3, 3);
+        QCOMPARE(std::tuple(w.form.board, w.pixel(150, 150), w.pixel(160, 150)), std::tuple(grid("2../.../..1"), QColor(Qt::black), QColor(Qt::white)));
     }
 
     void pressesOnTheControlsNeverReachTheBoard()

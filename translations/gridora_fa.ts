@@ -128,11 +128,16 @@
     </message>
     <message>
         <source>X&apos;s win</source>
-        <translation>X برنده شد</translation>
+        <translation>‏X برنده شد</translation>
     </message>
     <message>
         <source>O&apos;s win</source>
-        <translation>O برنده شد</translation>
+        <translation>‏O برنده شد</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <extracomment>Said by a screen reader when the window has been zoomed; %1 is its size in percent</extracomment>
+        <translation>بزرگ‌نمایی %1٪</translation>
     </message>
 </context>
 </TS>

@@ -128,11 +128,16 @@
     </message>
     <message>
         <source>X&apos;s win</source>
-        <translation>X ניצח</translation>
+        <translation>‏X ניצח</translation>
     </message>
     <message>
         <source>O&apos;s win</source>
-        <translation>O ניצח</translation>
+        <translation>‏O ניצח</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <extracomment>Said by a screen reader when the window has been zoomed; %1 is its size in percent</extracomment>
+        <translation>הגדלה %1%</translation>
     </message>
 </context>
 </TS>

@@ -134,5 +134,10 @@
         <source>O&apos;s win</source>
         <translation>Laimi O</translation>
     </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <extracomment>Said by a screen reader when the window has been zoomed; %1 is its size in percent</extracomment>
+        <translation>Mastelis %1 %</translation>
+    </message>
 </context>
 </TS>

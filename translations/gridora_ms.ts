@@ -115,7 +115,7 @@
     </message>
     <message>
         <source>Moves</source>
-        <translation>Gerakan</translation>
+        <translation>Langkah</translation>
     </message>
     <message>
         <source>Your symbol</source>
@@ -124,7 +124,7 @@
     <message>
         <source>#moves=</source>
         <extracomment>Before the count of the player&apos;s clicks on the board</extracomment>
-        <translation>#gerak=</translation>
+        <translation>#langkah=</translation>
     </message>
     <message>
         <source>X&apos;s win</source>
@@ -133,6 +133,11 @@
     <message>
         <source>O&apos;s win</source>
         <translation>O menang</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <extracomment>Said by a screen reader when the window has been zoomed; %1 is its size in percent</extracomment>
+        <translation>Zum %1%</translation>
     </message>
 </context>
 </TS>

@@ -325,6 +325,6 @@ void AccessibleBoard::paintEvent(QPaintEvent*)
     const double x = 20 + 50 * (cursor % 3), y = 20 + 50 * (cursor / 3); // from the grid's corner
     const auto at = [this](double ux, double uy) { return QPointF(ux * width() / 140, uy * height() / 140); };
     QPainter painter(this);
-    painter.setPen(QPen(Qt::white, 1, Qt::DotLine));
+    painter.setPen(QPen(Qt::white, frameWidth, Qt::DotLine));
     painter.drawRect(QRectF(at(x - 17.5, y - 17.5), at(x + 17.5, y + 17.5)).toRect().adjusted(0, 0, -1, -1));
 }

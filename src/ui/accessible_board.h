@@ -43,6 +43,7 @@ public:
     // Tells assistive technology what changed since the last call.
     void refresh();
     void moveCursor(int index);
+    void setFrameWidth(int pixels) { frameWidth = pixels; }
     // Returns once every move has been told, letting no input in meanwhile.
     void finishTelling();
 
@@ -66,6 +67,7 @@ private:
     const Toolkit& toolkit;
     int cursor = 4;                // the cell the keys act on
     int current = 4;               // the focused cell as assistive technology was last told it
+    int frameWidth = 1;            // the cursor frame's pen, in pixels
     std::array<QString, 9> names;  // as assistive technology was last told them
     QString describedAs;
     std::deque<Telling> untold;

@@ -2,7 +2,9 @@
 
 #include "game/form1.h"
 #include "ui/accessible_board.h"
+#include "ui/zoom.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,14 +18,18 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyleFactory>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
 #include <QTimer>
 #include <QTranslator>
+#include <QWheelEvent>
 
 namespace {
 constexpr int twipsPerPixel = 15;
@@ -61,17 +67,30 @@ private:
     }
 };
 
-// Gives a control its object name and its place, in twips, inside its container; keeps mouse
-// presses that the control does not use from reaching the board underneath. In a right-to-left
-// language the place is mirrored inside the container: x counts from its right edge.
-template <typename Control>
-Control* place(Control* control, const char* name, int x, int y, int width, int height)
+// The lengths of the application's style, the indicators' and the frames', grow with the window's
+// zoom as its captions do; at 100 % they are the style's own.
+class ZoomedStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    double factor = 1;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        const int length = QProxyStyle::pixelMetric(metric, option, widget);
+        return length > 0 ? qRound(length * factor) : length; // -1 stands for "the default"
+    }
+};
+ZoomedStyle* look = nullptr;
+
+// A length in twips in pixels at a zoom: 15 twips to a pixel at 100 %.
+int pixels(int twips, int percent) { return qRound(twips * percent / (twipsPerPixel * 100.0)); }
+
+// The zoom's size in the screen reader's words, told as a notification appearing: screen readers
+// speak those wherever the focus is.
+QAccessibleInterface* zoomNoticeFactory(const QString&, QObject* object)
 {
-    control->setObjectName(name);
-    const QRect logical(x / twipsPerPixel, y / twipsPerPixel, width / twipsPerPixel, height / twipsPerPixel);
-    control->setGeometry(QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), logical));
-    control->setAttribute(Qt::WA_NoMousePropagation);
-    return control;
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->objectName() == "Zoom" ? new QAccessibleWidget(widget, QAccessible::Notification) : nullptr;
 }
 
 // White on black, like the board. The frames and the buttons inside them show the window's black
@@ -110,7 +129,7 @@ int cellOfKey(const QKeyEvent& key, int cursor)
 
 void applyLook()
 {
-    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setStyle(look = new ZoomedStyle(QStyleFactory::create("Fusion")));
     // Where the system has no DejaVu (Windows), the game brings its own copy, whose family some
     // font databases name "DejaVu Sans" (the face being its condensed one).
     const int brought = QFontDatabase::addApplicationFont(":/fonts/DejaVuSansCondensed.ttf");
@@ -153,8 +172,6 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
 {
     setObjectName("Form1");
     setWindowTitle("Gridora");
-    setFixedSize(6525 / twipsPerPixel, 5205 / twipsPerPixel);
-    move(7245 / twipsPerPixel, 2685 / twipsPerPixel);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // Created in this order; positions and sizes in twips.
@@ -201,6 +218,102 @@ MainWindow::MainWindow(std::function<double()> random, QWidget* parent)
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Command1->setFocus();
+
+    [[maybe_unused]] static const bool factoryInstalled = (QAccessible::installFactory(zoomNoticeFactory), true);
+    zoomNotice = new QWidget(this);
+    zoomNotice->setObjectName("Zoom");
+    zoomNotice->setGeometry(0, 0, 0, 0);
+    zoomNotice->hide(); // appears at each zoom
+    for (auto [key, steps] : {std::pair{Qt::Key_Plus, 1}, {Qt::Key_Equal, 1}, {Qt::Key_Minus, -1}, {Qt::Key_0, 0}})
+        connect(new QShortcut(Qt::CTRL | key, this), &QShortcut::activated, this, [this, steps = steps] { zoomBy(steps); });
+    installEventFilter(this); // Ctrl with the wheel, here and over every control
+    setZoom(100);
+}
+
+// Gives a control its object name and its place, in twips, inside its container (setZoom() puts it
+// there); keeps mouse presses that the control does not use from reaching the board underneath.
+template <typename Control>
+Control* MainWindow::place(Control* control, const char* name, int x, int y, int width, int height)
+{
+    control->setObjectName(name);
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    control->installEventFilter(this);
+    placed.emplace_back(control, QRect(x, y, width, height));
+    return control;
+}
+
+// The largest step at which the window, frame included, fits the screen's available area.
+int MainWindow::largestZoom() const
+{
+    const QSize area = screen()->availableGeometry().size() - (frameGeometry().size() - size());
+    int largest = zoomSteps[0];
+    for (int step : zoomSteps)
+        if (pixels(6525, step) <= area.width() && pixels(5205, step) <= area.height())
+            largest = step;
+    return largest;
+}
+
+void MainWindow::setZoom(int percent)
+{
+    zoomPercent = std::min(percent, largestZoom());
+    look->factor = zoomPercent / 100.0;
+    QFont font = QApplication::font();
+    font.setPixelSize(QApplication::font().pixelSize() * zoomPercent / 100); // rounded down: never outgrowing its room
+    setFont(font);
+    setFixedSize(pixels(6525, zoomPercent), pixels(5205, zoomPercent));
+    // Edges are scaled, not lengths, so that neighbours stay neighbours. In a right-to-left
+    // language the place is mirrored inside the container: x counts from its right edge. The
+    // frames come before the buttons inside them.
+    for (auto [control, twips] : placed) {
+        const QRect place(QPoint(pixels(twips.left(), zoomPercent), pixels(twips.top(), zoomPercent)),
+                          QPoint(pixels(twips.left() + twips.width(), zoomPercent) - 1, pixels(twips.top() + twips.height(), zoomPercent) - 1));
+        control->setGeometry(QStyle::visualRect(control->layoutDirection(), control->parentWidget()->rect(), place));
+    }
+    // The window opens at its designed place and stays where it is put, moved just enough to lie
+    // on the screen's available area.
+    const QRect area = screen()->availableGeometry();
+    const QSize outer = frameGeometry().size() - geometry().size() + size();
+    const QPoint at = isVisible() ? pos() : QPoint(7245 / twipsPerPixel, 2685 / twipsPerPixel);
+    move(std::max(area.left(), std::min(at.x(), area.right() + 1 - outer.width())),
+         std::max(area.top(), std::min(at.y(), area.bottom() + 1 - outer.height())));
+    if (activated) {
+        placeBoard();
+        form->drawboard(); // the pen follows the window's outer width
+    }
+}
+
+// Over the grid, where the user scale puts it once the window is activated; the frame of its
+// cursor grows with the zoom.
+void MainWindow::placeBoard()
+{
+    board->setGeometry(QRectF(toPixels(30, 30), toPixels(170, 170)).toRect());
+    board->setFrameWidth(std::max(1, qRound(zoomPercent / 100.0)));
+}
+
+// Ctrl+Plus and Ctrl+Minus: the next step up or down; Ctrl+0: 100 %. Nothing in the game changes.
+void MainWindow::zoomBy(int steps)
+{
+    const int at = std::find(std::begin(zoomSteps), std::end(zoomSteps), zoomPercent) - std::begin(zoomSteps);
+    const int to = steps == 0 ? 0 : std::clamp(at + steps, 0, int(std::size(zoomSteps)) - 1);
+    setZoom(zoomSteps[to]);
+    zoomNotice->hide();
+    //: Said by a screen reader when the window has been zoomed; %1 is its size in percent
+    zoomNotice->setAccessibleName(tr("Zoom %1 %").arg(zoomPercent));
+    zoomNotice->show();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel && static_cast<QWheelEvent*>(event)->modifiers() == Qt::ControlModifier) {
+        // A notch of a wheel turns 15 degrees; a touchpad turns it in smaller parts.
+        wheelTurned += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        if (std::abs(wheelTurned) >= 120) {
+            zoomBy(wheelTurned > 0 ? 1 : -1);
+            wheelTurned = 0;
+        }
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::attach(Form1& game)
@@ -326,6 +439,7 @@ void MainWindow::messageBox(const std::string& text)
     board->finishTelling();
     [[maybe_unused]] static const char* const winners[] = {QT_TR_NOOP("X's win"), QT_TR_NOOP("O's win")};
     QMessageBox box(QMessageBox::NoIcon, windowTitle(), tr(text.c_str()), QMessageBox::Ok, this);
+    box.setFont(font()); // zoomed as the window is
     // The box is named by its text for screen readers: Orca 48 reads no loose label of under three
     // words in a box, and Orca 43 says a box's description after its label, so the text twice.
     box.setAccessibleName(box.text());
@@ -347,11 +461,13 @@ QPointF MainWindow::toPixels(double x, double y) const
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!activated) // fitted again, now with the window's frame where the platform knows it already (Windows)
+        setZoom(zoomPercent);
     // Activation happens once, when the window is first shown, before any input can reach it.
     if (!activated && form) {
         activated = true;
         handle([this] { form->activate(); });
-        board->setGeometry(QRectF(toPixels(30, 30), toPixels(170, 170)).toRect());
+        placeBoard();
     }
 }
 

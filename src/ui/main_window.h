@@ -18,7 +18,8 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 
-// The application's default font and style, chosen so that every caption fits its control.
+// The application's default font and style, chosen so that every caption fits its control; the
+// style's lengths follow the window's zoom.
 void applyLook();
 // Speaks the first of the player's languages (a locale's uiLanguages(), in the order asked for)
 // that the game has, English (the source) included: the game's words and Qt's own (the box's
@@ -27,7 +28,9 @@ void useLanguageOf(const QStringList& languages);
 
 // The game's one window: builds the controls, turns Qt events into Form1's handlers and gives
 // Form1 the window operations it needs. Drawing is kept as a list of strokes in user
-// coordinates and painted from it, so the board survives being covered.
+// coordinates and painted from it, so the board survives being covered. The whole window zooms:
+// Ctrl+Plus, Ctrl+Minus and Ctrl+0, or Ctrl with the mouse wheel, step through zoomSteps.
+// applyLook() comes first.
 class MainWindow : public QWidget, public Toolkit {
     Q_OBJECT
 public:
@@ -54,6 +57,11 @@ public:
     // Whether the game has Timer1 enabled.
     bool timer1Enabled() const { return timer1On; }
 
+    // Sizes the window, its controls, their fonts and the board by a step of zoomSteps (percent),
+    // at most the largest that fits the screen's available area, and keeps the window on that area.
+    void setZoom(int percent);
+    int zoom() const { return zoomPercent; }
+
 signals:
     // Emitted once, after the first frame is on screen: the moment for slow set-up work.
     void firstFramePainted();
@@ -64,6 +72,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Stroke {
@@ -73,6 +82,11 @@ private:
         QColor color;
     };
 
+    template <typename Control>
+    Control* place(Control* control, const char* name, int x, int y, int width, int height);
+    int largestZoom() const;
+    void zoomBy(int steps);
+    void placeBoard();
     template <typename Handler>
     void handle(Handler handler);
     void syncTimer();
@@ -93,6 +107,10 @@ private:
     QRadioButton* Option3 = nullptr;
     QPushButton* Command1 = nullptr;
     AccessibleBoard* board = nullptr;
+    QWidget* zoomNotice = nullptr; // tells assistive technology the new size
+    std::vector<std::pair<QWidget*, QRect>> placed; // each control and its place in twips
+    int zoomPercent = 100;
+    int wheelTurned = 0; // eighths of a degree, towards the next step
 
     Form1* form = nullptr;
     std::function<double()> random;
