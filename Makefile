@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 configure = cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=$(1)
 
 .PHONY: all deps test-deps build run test bench install package reproducible clean \
-        windows windows-zip test-windows reproducible-windows
+        windows windows-zip windows-msi test-windows reproducible-windows
 
 all: build
 
@@ -66,9 +66,14 @@ windows:
 windows-zip: windows
 	scripts/windows-zip.sh $(WINBUILD)
 
-# That the zip is the same from the same commit, built in two fresh clones and compared.
+# $(WINBUILD)/gridora-<version>-x64.msi: the installer, with the same program and its licences.
+windows-msi: windows
+	scripts/windows-msi.sh $(WINBUILD)
+
+# That the zip and the installer are the same from the same commit, built in two fresh clones and
+# compared.
 reproducible-windows:
-	scripts/reproducible.sh windows-zip
+	scripts/reproducible.sh windows
 
 # The tests built for Windows, and gridora.exe played, under Wine (tests/windows.sh).
 test-windows:

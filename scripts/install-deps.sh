@@ -30,8 +30,9 @@ if $windows; then
     # with dpkg-source), built by CMake and Ninja with the host's Qt tools of the same version
     g++-mingw-w64-x86-64-posix dpkg-dev xz-utils ninja-build qt6-base-dev-tools qt6-shadertools-dev
     qt6-shader-baker
-    # the zip of gridora.exe
-    zip
+    # the zip of gridora.exe; its installer, made by wixl from a WiX source and set by msibuild,
+    # with the codes and the date from the commit
+    zip wixl msitools uuid-runtime faketime
   )
 fi
 if $windows && $test; then

@@ -26,7 +26,7 @@ say() { echo "qt-windows: $*" >&2; }
 modules=(qtbase qtshadertools qtmultimedia)
 declare -A package=([qtbase]=qt6-base [qtshadertools]=qt6-shadertools [qtmultimedia]=qt6-multimedia)
 declare -A host=([qtbase]=qt6-base-dev [qtshadertools]=qt6-shadertools-dev [qtmultimedia]=qt6-multimedia-dev)
-declare -A recipe=([qtbase]=4 [qtshadertools]=3 [qtmultimedia]=3)
+declare -A recipe=([qtbase]=5 [qtshadertools]=3 [qtmultimedia]=3)
 declare -A version stamp
 previous=""
 for m in "${modules[@]}"; do
@@ -148,10 +148,9 @@ options[qtbase]+=" -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_printsupport=O
 options[qtbase]+=" -DFEATURE_openssl=OFF"                      # no network is used; Windows has schannel anyway
 options[qtbase]+=" -DFEATURE_tabletevent=OFF"                  # needs wintab, which Debian's tarball lacks
 options[qtbase]+=" -DINPUT_opengl=no"                          # the game paints with QPainter on plain widgets
-options[qtbase]+=" -DFEATURE_direct2d=OFF"                     # a second Windows platform plugin, never linked
-# ...and with it DirectWrite 3, as Qt 6.4 builds its font database only with Direct2D, while the
-# Windows platform would still ask for it. The game uses the default font database (GDI).
-options[qtbase]+=" -DFEATURE_directwrite3=OFF"
+options[qtbase]+=" -DFEATURE_direct2d1_1=OFF"                 # the Direct2D platform plugin, never linked
+# Direct2D itself stays: Qt 6.4 builds its DirectWrite font engine only with it, and without that
+# engine Windows hints the captions to whole pixels across too, and they no longer fit.
 options[qtbase]+=" -DFEATURE_freetype=OFF"                     # Windows draws text with its own engines (GDI, DirectWrite)
 options[qtbase]+=" -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF" # pictures are PNG; the exe's icon is a resource
 options[qtbase]+=" -DFEATURE_graphicsview=OFF -DFEATURE_graphicseffect=OFF"

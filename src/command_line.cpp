@@ -46,6 +46,6 @@ int answerCommandLine(int argc, char* argv[], int& zoom)
     const QString wrong = !parsed ? parser.errorText()
         : !parser.positionalArguments().isEmpty() ? QString("Unexpected argument '%1'.").arg(parser.positionalArguments().constFirst())
                                                   : QString("Zoom '%1' is none of 100, 125, 150, 175, 200, 250 and 300.").arg(percent);
-    tellUser(qPrintable(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst())));
+    tellUser(QString("gridora: %1 Try '%2 --help'.").arg(wrong, given.constFirst()).toUtf8().constData());
     return 2;
 }

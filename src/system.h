@@ -18,8 +18,8 @@ class QObject;
 // The platform that answers the command line without opening a display.
 const char* displaylessPlatform();
 
-// Says a line to whoever started the game: on standard error, or on Windows, where a program of
-// the GUI subsystem has none, in a message box, as Qt says --help there.
+// Says a line, in UTF-8, to whoever started the game: on standard error, or on Windows, where a
+// program of the GUI subsystem has none, in a message box, as Qt says --help there.
 void tellUser(const char* line);
 
 // The window system's own options, listed by --help and refused when given wrongly.

@@ -61,11 +61,12 @@ private slots:
         QTest::addColumn<QString>("after");
         QTest::newRow("the anti-diagonal, its last cell") << ".../.2./2.." << 2 << "..1/.2./2..";
         QTest::newRow("column 1 before row 1") << "22./2../..." << 2 << "22./2../1..";
+        QTest::newRow("column 1 before column 2") << "221/.../221" << 2 << "221/1../221";
         QTest::newRow("column 2 before column 3") << ".11/.../.11" << 1 << ".11/.1./.11";
-        QTest::newRow("column 3 before row 2") << ".../2.2/..2" << 2 << "..1/2.2/..2";
+        QTest::newRow("column 3 before row 1") << "2.2/..2/..." << 2 << "2.2/..2/..1";
         QTest::newRow("row 1 before row 2") << "11./.11/.2." << 1 << "111/.11/.2.";
         QTest::newRow("row 2 before row 3") << ".1./22./.22" << 2 << ".1./221/.22";
-        QTest::newRow("row 3 before the diagonals") << "1../.../.11" << 1 << "1../.../111";
+        QTest::newRow("row 3 before the main diagonal") << "1../.../.11" << 1 << "1../.../111";
         QTest::newRow("the main diagonal before the anti-diagonal") << "2../12./2.." << 2 << "2../12./2.1";
         QTest::newRow("a line whose third cell is taken is passed over") << "22./2../1.." << 2 << "221/2../1..";
         QTest::newRow("a block that also wins") << ".2./1.1/.2." << 2 << ".2./111/.2.";

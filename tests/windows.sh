@@ -114,4 +114,6 @@ run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t R
 size=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ { print $2 }') && close
 [ "$size" = 653x521 ] && echo "-- at Windows' Text size 150 % the window is $size" || fail "at Text size 150 % the window is $size"
 ! grep -a 'gridora: sound:' "$w/game.log" || fail "a cue could not be played"
+# The game installed: from a folder it cannot write, and from its installer.
+. "$(dirname "$0")/windows-install.sh"
 echo "windows: passed"

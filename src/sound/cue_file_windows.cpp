@@ -33,15 +33,33 @@ HANDLE openName(const std::string& name, DWORD access)
                        OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
 }
 
-// Whether `named` is a plain file, and the very file `held` is: same volume, same file index.
+// Whether `named` is the very file `held` is (same volume, same file index), and a file that leads
+// nowhere else: not a folder, nor a symbolic link, junction or mount point. Other reparse points
+// keep the file where it is: OneDrive's files on demand carry one of their own.
 bool sameFile(HANDLE named, HANDLE held)
 {
     BY_HANDLE_FILE_INFORMATION there = {}, here = {};
+    FILE_ATTRIBUTE_TAG_INFO tag = {};
     return named != INVALID_HANDLE_VALUE && GetFileInformationByHandle(named, &there)
            && GetFileInformationByHandle(held, &here)
-           && !(there.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))
+           && GetFileInformationByHandleEx(named, FileAttributeTagInfo, &tag, sizeof tag)
+           && !(tag.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+           && !(tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT && IsReparseTagNameSurrogate(tag.ReparseTag))
            && there.dwVolumeSerialNumber == here.dwVolumeSerialNumber && there.nFileIndexHigh == here.nFileIndexHigh
            && there.nFileIndexLow == here.nFileIndexLow;
+}
+
+// The name opened for deleting. A virus scanner or a backup tool may hold the file for a moment
+// and share no deleting: the name is tried again for up to a second.
+HANDLE openToDelete(const std::string& name)
+{
+    HANDLE named = openName(name, DELETE | FILE_READ_ATTRIBUTES);
+    for (int tries = 0; named == INVALID_HANDLE_VALUE && GetLastError() == ERROR_SHARING_VIOLATION && tries < 20;
+         ++tries) {
+        Sleep(50);
+        named = openName(name, DELETE | FILE_READ_ATTRIBUTES);
+    }
+    return named;
 }
 } // namespace
 
@@ -82,11 +100,12 @@ void CueFile::rewrite(const std::string& bytes)
 }
 
 // Deleted through a handle of the name that is checked to be our file itself, so what goes is the
-// game's own file and nothing else, even if the name changes meanwhile.
+// game's own file and nothing else, even if the name changes meanwhile. When it cannot be deleted,
+// it is let go without a word, as the window closes.
 void CueFile::remove()
 {
     if (handle != -1) {
-        const HANDLE named = openName(name, DELETE | FILE_READ_ATTRIBUTES);
+        const HANDLE named = openToDelete(name);
         FILE_DISPOSITION_INFO dispose = {TRUE};
         if (sameFile(named, fileOf(handle)))
             SetFileInformationByHandle(named, FileDispositionInfo, &dispose, sizeof dispose);
