@@ -2,7 +2,7 @@
 # Builds the static Qt for Windows that `make windows` links Gridora against, once, and keeps it.
 # The sources are the very versions of this Debian release's Qt that the host's Qt tools (moc, rcc,
 # lrelease, qsb) come from, fetched with `apt-get source` from Debian's own mirror through a private
-# deb-src list. Built with mingw-w64's posix-thread compilers: qtbase, qtshadertools, qtmultimedia.
+# deb-src list. Built with mingw-w64's posix-thread compilers: qtbase, then qtmultimedia.
 #
 #   scripts/qt-windows.sh      prints the folder of the finished Qt (building it first if needed)
 #
@@ -12,7 +12,7 @@
 #
 # Sturdy on purpose: a module's build tree is kept until the module is installed, so a build that
 # was stopped goes on where it stopped; once installed, its sources and build tree are deleted, and
-# the folder holds only the finished Qt (about 120 MB). A change to a module's recipe, or a new
+# the folder holds only the finished Qt (about 135 MB). A change to a module's recipe, or a new
 # version of the host's Qt, builds that module and the ones after it again. One run at a time: a
 # second waits for the first.
 set -euo pipefail
@@ -23,17 +23,22 @@ say() { echo "qt-windows: $*" >&2; }
 
 # The modules in build order, each with its Debian source package, the host package whose version
 # it must match, and its recipe's number: raise a number when its module's options below change.
-modules=(qtbase qtshadertools qtmultimedia)
-declare -A package=([qtbase]=qt6-base [qtshadertools]=qt6-shadertools [qtmultimedia]=qt6-multimedia)
-declare -A host=([qtbase]=qt6-base-dev [qtshadertools]=qt6-shadertools-dev [qtmultimedia]=qt6-multimedia-dev)
-declare -A recipe=([qtbase]=5 [qtshadertools]=3 [qtmultimedia]=3)
+# Qt Shader Tools is not built for Windows: qtmultimedia needs of it only the host's qsb, whose
+# version its stamp carries (see the stand-in below).
+modules=(qtbase qtmultimedia)
+declare -A package=([qtbase]=qt6-base [qtmultimedia]=qt6-multimedia)
+declare -A host=([qtbase]=qt6-base-dev [qtmultimedia]=qt6-multimedia-dev)
+declare -A recipe=([qtbase]=5 [qtmultimedia]=4)
 declare -A version stamp
+qsb=$(dpkg-query -W -f '${source:Version}' qt6-shadertools-dev 2>/dev/null) \
+    || { say "qt6-shadertools-dev is not installed: run scripts/install-deps.sh --windows"; exit 1; }
 previous=""
 for m in "${modules[@]}"; do
     version[$m]=$(dpkg-query -W -f '${source:Version}' "${host[$m]}" 2>/dev/null) \
         || { say "${host[$m]} is not installed: run scripts/install-deps.sh --windows"; exit 1; }
     # A module's stamp carries its own recipe and version and those of every module before it.
     stamp[$m]="$previous${package[$m]}=${version[$m]} recipe ${recipe[$m]}"
+    [ "$m" != qtmultimedia ] || stamp[$m]+=" qsb $qsb"
     previous="${stamp[$m]}; "
 done
 built() { [ "$(cat "$prefix/stamps/$1" 2>/dev/null)" = "${stamp[$1]}" ]; }
@@ -59,7 +64,7 @@ step() {
     "$@" >>"$log" 2>&1 || { tail -n 30 "$log" >&2; say "$what failed; the whole output is in $log"; exit 1; }
     say "$what: $((SECONDS - start)) s"
 }
-say "building Qt for Windows into $cache (about 30 minutes on 2 cores the first time; later builds reuse it)"
+say "building Qt for Windows into $cache (about 35 minutes on 2 cores the first time; later builds reuse it)"
 
 # Debian's own mirror: the one apt takes this release's main packages from, by its release file's
 # origin and label (so not a third-party or a security archive, nor an entry with Enabled: no),
@@ -161,11 +166,21 @@ options[qtbase]+=" -DFEATURE_system_zlib=OFF -DFEATURE_zstd=OFF" # Qt's own zlib
 # includes it), the session manager (logging off still removes the cue file), accessibility (the
 # board for screen readers), PNG, HarfBuzz and the text classes (the captions, the message box,
 # the line edit), testlib (the tests built for Windows), and Windows' own font engines.
-options[qtshadertools]=""
 # Windows Media Foundation plays the cues; FFmpeg would be a large second backend.
 options[qtmultimedia]="-DFEATURE_ffmpeg=OFF -DFEATURE_spatialaudio=OFF"
 
 host_cmake=$(dirname "$(dpkg -L qt6-base-dev | grep -m1 '/cmake/Qt6/Qt6Config.cmake$')")/..
+# A stand-in for Qt Shader Tools: qtmultimedia asks for it only to compile its shaders with the
+# host's qsb, through the functions of the host's Qt6ShaderToolsTools, which this loads, under the
+# host's version. So the mirror's qt6-shadertools sources are not needed (Debian 13's answer 404).
+standin=$cache/shadertools
+mkdir -p "$standin"
+cp "$host_cmake"/Qt6ShaderTools/Qt6ShaderToolsConfigVersion*.cmake "$standin/"
+cat >"$standin/Qt6ShaderToolsConfig.cmake" <<'EOF'
+set(__qt_ShaderTools_tool_deps "Qt6ShaderToolsTools\;${Qt6ShaderTools_VERSION}")
+_qt_internal_find_tool_dependencies(ShaderTools __qt_ShaderTools_tool_deps)
+EOF
+options[qtmultimedia]+=" -DQt6ShaderTools_DIR=$standin"
 stale=false
 for m in "${modules[@]}"; do
     if ! $stale && built "$m"; then continue; fi
