@@ -50,7 +50,7 @@ reproducible: test-deps
 
 # Gridora for Windows, cross-built with mingw-w64: $(WINBUILD)/gridora.exe, one file. The first
 # time, Qt for Windows is built from this Debian release's own sources and kept in ~/.cache
-# (scripts/qt-windows.sh; half an hour or more on two cores).
+# (scripts/qt-windows.sh; about 35 minutes on two cores).
 WINBUILD ?= build-windows
 winconfigure = qt=$$(scripts/qt-windows.sh) && cmake -S . -B $(WINBUILD) -G Ninja \
 	-DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=$$qt/lib/cmake/Qt6/qt.toolchain.cmake \
