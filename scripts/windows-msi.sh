@@ -27,11 +27,12 @@ package=$(code "package $version $(cat "$wxs" "$stage"/* | sha256sum)")
 
 msi=$build/gridora-$version-x64.msi
 rm -f "$msi"
-# wixl stamps the package with the time it runs, and a random package code, which msibuild then
-# replaces. wixl makes every shortcut advertised, pointing at the feature: the Start menu's points
-# at gridora.exe itself, a plain shortcut, the same on Windows as under Wine.
-(cd "$stage" && faketime "@$date" wixl -a x64 -D Version="$version" -D ProductCode="$product" \
-    -o "$msi" "$wxs")
+# wixl stamps the package with the time it runs, here the commit's on a stopped clock (on a running
+# one, a slower build would be stamped a second later), and a random package code, which msibuild
+# then replaces. wixl makes every shortcut advertised, pointing at the feature: the Start menu's
+# points at gridora.exe itself, a plain shortcut, the same on Windows as under Wine.
+(cd "$stage" && TZ=UTC FAKETIME_FMT=%s faketime -f "$date" \
+    wixl -a x64 -D Version="$version" -D ProductCode="$product" -o "$msi" "$wxs")
 msibuild "$msi" -q "UPDATE \`Shortcut\` SET \`Target\` = '[#gridora.exe]'" \
     -s "Gridora $version, noughts and crosses" "The Gridora developers" "x64;1033" "{$package}"
 echo "windows-msi: $msi, sha256 $(sha256sum "$msi" | cut -c1-16)…"
