@@ -11,6 +11,7 @@
 set -uo pipefail
 g=$1/gridora
 w=$(mktemp -d)
+. "$(dirname "$0")/wait.sh"
 export XDG_RUNTIME_DIR=$w
 # An X server that refuses whoever lacks its cookie; a port that the VNC server cannot have.
 xauth -q -f "$w/cookie" add :0 . "$(mcookie)"
@@ -19,7 +20,7 @@ exec 4< <(exec python3 -c 'import socket, time; s = socket.socket(); s.bind(("",
 listener=$!
 trap 'kill $(jobs -p) $listener 2>/dev/null; rm -rf "$w"' EXIT
 read -r port <&4
-timeout 10 sh -c "until [ -s '$w/display' ]; do sleep 0.05; done"
+await 30 test -s "$w/display"
 run() { out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" 2>&1); printf '%s\n%s\n' "${out%%$'\n'*}" $?; }
 no="gridora: cannot open a display:" wl="Failed to create wl_display (No such file or directory)"
 diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)" 0 "Usage: $g [options]" 0 \
@@ -38,7 +39,8 @@ diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)
        run QT_QPA_EGLFS_INTEGRATION=eglfs_kms QT_QPA_EGLFS_KMS_CONFIG=<(echo '{"device": "/nonexistent"}') "$g" -platform eglfs
        run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port"; "$g" --help-all | grep -c -- '--platform ') || exit 1
 "$g" -platform offscreen 2>/dev/null & game=$!
-sleep 1 && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
+# Up, once it has taken SIGTERM over to close the normal way.
+await 30 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 14))' && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
 [ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }
 
 # GNOME's Large Text at 1.5, as its portal gives it (wrapped twice): the window opens at 150 %. Over

@@ -14,10 +14,7 @@ w=$(mktemp -d /tmp/gridora-wine.XXXXXX)
 env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_WINE="$w"
      WINEPREFIX="$w/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$w/locale")
 ours() { grep -lzsx "GRIDORA_WINE=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
-stop() {
-    for signal in TERM TERM TERM KILL; do [ -n "$(ours)" ] || break; kill -$signal $(ours) 2>/dev/null || true; sleep 0.3; done
-    wait; rm -rf "$w"
-}
+. "$(dirname "$0")/wait.sh"
 trap stop EXIT
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
 install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
@@ -28,7 +25,7 @@ localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE
 "${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
     --load="module-null-sink sink_name=game rate=44100 channels=1" \
     --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-timeout 10 sh -c "until [ -s '$w/display' ] && [ -S '$w/pulse' ]; do sleep 0.05; done" || fail "no X or sound server"
+await 30 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
 export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
 env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
 run() { "${env[@]}" "$@"; }
@@ -45,14 +42,12 @@ done
 
 cp "$build/gridora.exe" "$w/alone/"
 run parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
-timeout 10 sh -c "until [ -s '$w/game.raw' ]; do sleep 0.05; done" || fail "nothing recorded"
+await 30 test -s "$w/game.raw" || fail "nothing recorded"
 at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
-# heard BYTE: whether anything above -40 dBFS was recorded in the 2 s from BYTE on
-heard() { sox -t raw -r 44100 -e signed -b 16 -c 1 "$w/game.raw" -n trim "$(($1 / 2))s" 2 stat 2>&1 |
-          awk '/^Maximum amplitude/ { exit !($3 > 0.01) }'; }
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.5; }
-key() { xdotool key "$1"; sleep 0.5; } # to the window with the focus
+count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
+key() { xdotool key "$1"; } # to the window with the focus
 # The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
 # in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
 # 435 pixels and from 0 to 200 down its 347.
@@ -64,40 +59,38 @@ board() {
             -colorspace gray -format '%[fx:p{15,15} > 0.5] %[fx:mean > 0.02]\n' info:
     done | awk '{ printf "%s", $1 ? "X" : $2 ? "O" : "." }'
 }
+# shows BOARD: waits until the screen shows the marks BOARD, as after a move and the repaint it makes.
+showing() { seen=$(board) && [ "$seen" = "$1" ]; }
+shows() { await 20 showing "$1" || fail "the screen shows $seen, not $1"; }
+# The board's grid on screen, at its left line's middle: the window has been painted.
+painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -format '%[fx:p{188,173} > 0.5]' info:)" = 1 ]; }
 # play LANG: starts gridora.exe alone in its folder under LANG and finds its window.
 play() {
     run LANG="$1" wine "$w/alone/gridora.exe" 2>>"$w/game.log" &
-    timeout 30 sh -c "until [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-        || fail "no window titled Gridora"
+    await 30 count -ge 1 || fail "no window titled Gridora"
     win=$(windows | head -n 1)
-    sleep 1
+    await 20 painted || fail "the window was not painted"
 }
 # close: asks the window to close, as its close button does, and waits until it is gone.
 close() {
     run wine taskkill /im gridora.exe >/dev/null 2>&1 || true
-    timeout 10 sh -c "while [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-        || fail "the window did not close"
+    await 30 count -eq 0 || fail "the window did not close"
     wait $! 2>/dev/null || true
 }
 
 echo "-- gridora.exe alone in an empty folder"
 play C.UTF-8
 import -window "$win" "$w/english.png"
-before=$(at) && click 384 28 && sleep 2 # "Start " plays cue 101
-heard "$before" || fail "\"Start \" was not heard"
+before=$(at) && click 384 28 # "Start " plays cue 101
+await 20 heard "$w/game.raw" "$before" || fail "\"Start \" was not heard"
 [ -f "$w/alone/temp1.wav" ] || fail "no temp1.wav beside gridora.exe"
-click 176 320 # "Play Computer?" off, and "Start " again: two people
-click 384 28
-click 138 86 && key 4 && key 5 && click 336 173 # X top left, O left, X centre, O right
-seen=$(board)
-[ "$seen" = "X..OXO..." ] || fail "after four moves the screen shows $seen"
+click 176 320 && click 384 28 # "Play Computer?" off, and "Start " again: two people
+click 138 86 && shows X........ && key 4 && shows X..O..... && key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
 key 9 # X bottom right: three in a row
-timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) -ge 2 ]; do sleep 0.2; done" \
-    || fail "no winner's box"
+await 30 count -ge 2 || fail "no winner's box"
 box=$(windows | grep -vx "$win" | head -n 1)
 xdotool windowfocus --sync "$box" && key Return
-timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) = 1 ]; do sleep 0.2; done" \
-    || fail "the winner's box did not close"
+await 30 count -eq 1 || fail "the winner's box did not close"
 close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
 echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
