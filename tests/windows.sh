@@ -16,18 +16,11 @@ env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/r
 ours() { grep -lzsx "GRIDORA_WINE=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
 . "$(dirname "$0")/wait.sh"
 trap stop EXIT
-fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
 install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
 # German needs a German locale, which Wine takes from the C library: one made for this run.
 localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE.UTF-8 locale"
 
-"${env[@]}" Xvfb -displayfd 3 -screen 0 1920x1440x24 -nolisten tcp 3>"$w/display" 2>"$w/xvfb.log" &
-"${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-    --load="module-null-sink sink_name=game rate=44100 channels=1" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-await 30 test -s "$w/display" -a -S "$w/pulse" || fail "no X or sound server"
-export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
-env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
+servers 1920x1440x24
 run() { "${env[@]}" "$@"; }
 start=$SECONDS
 run wine wineboot --init >"$w/wineboot.log" 2>&1 || fail "wineboot"
@@ -41,9 +34,6 @@ for test in test_cue_file test_logic test_window; do
 done
 
 cp "$build/gridora.exe" "$w/alone/"
-run parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
-await 30 test -s "$w/game.raw" || fail "nothing recorded"
-at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
@@ -62,14 +52,23 @@ board() {
 # shows BOARD: waits until the screen shows the marks BOARD, as after a move and the repaint it makes.
 showing() { seen=$(board) && [ "$seen" = "$1" ]; }
 shows() { await 20 showing "$1" || fail "the screen shows $seen, not $1"; }
-# The board's grid on screen, at its left line's middle: the window has been painted.
-painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -format '%[fx:p{188,173} > 0.5]' info:)" = 1 ]; }
-# play LANG: starts gridora.exe alone in its folder under LANG and finds its window.
+# The board's grid on screen, at its left line's middle (at 75 and 100 of the user scale), at any
+# size: the window has been painted.
+painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -format '%[fx:p{w*95/220,h/2} > 0.5]' info:)" = 1 ]; }
+# play [COMMAND...]: starts the game by COMMAND, gridora.exe alone in its folder if none, finds its
+# window and waits until it is painted. started FOLDER: clicks "Start ", hears it, and finds the cue
+# file in FOLDER.
 play() {
-    run LANG="$1" wine "$w/alone/gridora.exe" 2>>"$w/game.log" &
-    await 30 count -ge 1 || fail "no window titled Gridora"
+    (($#)) || set -- run wine "$w/alone/gridora.exe"
+    "$@" 2>>"$w/game.log" &
+    await 30 count -ge 1 || fail "no window titled Gridora from $*"
     win=$(windows | head -n 1)
     await 20 painted || fail "the window was not painted"
+}
+started() {
+    local before=$(at) && click 384 28 # "Start " plays cue 101
+    await 20 heard "$before" || fail "\"Start \" was not heard"
+    [ -f "$1/temp1.wav" ] || fail "no temp1.wav in $1"
 }
 # close: asks the window to close, as its close button does, and waits until it is gone.
 close() {
@@ -79,11 +78,9 @@ close() {
 }
 
 echo "-- gridora.exe alone in an empty folder"
-play C.UTF-8
+play
 import -window "$win" "$w/english.png"
-before=$(at) && click 384 28 # "Start " plays cue 101
-await 20 heard "$w/game.raw" "$before" || fail "\"Start \" was not heard"
-[ -f "$w/alone/temp1.wav" ] || fail "no temp1.wav beside gridora.exe"
+started "$w/alone"
 click 176 320 && click 384 28 # "Play Computer?" off, and "Start " again: two people
 click 138 86 && shows X........ && key 4 && shows X..O..... && key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
 key 9 # X bottom right: three in a row
@@ -96,14 +93,14 @@ close
 echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
 
 echo "-- in German"
-play de_DE.UTF-8
+play run LANG=de_DE.UTF-8 wine "$w/alone/gridora.exe"
 import -window "$win" "$w/german.png"
 close
 # The same window before any click, but for its words: the board and the places are the same.
 differ=$(compare -metric AE "$w/english.png" "$w/german.png" null: 2>&1 || true)
 [ "${differ%% *}" -gt 500 ] || fail "the captions are not German (they differ from English in $differ pixels)"
 echo "   the captions differ from English in $differ pixels"
-run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD /d 150 /f >/dev/null 2>&1 && play C.UTF-8
+run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD /d 150 /f >/dev/null 2>&1 && play
 size=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ { print $2 }') && close
 # Back to 100 %: the games below click where the controls are at that size.
 run wine reg delete 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /f >/dev/null 2>&1
