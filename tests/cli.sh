@@ -49,15 +49,15 @@ await 30 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$w/bus DISPLAY=:$(cat "$w/display") XAUTHORITY=$w/cookie
 xauth -q add "$DISPLAY" . "$(xauth list | awk '{ print $3; exit }')" # the cookie, for this display's clients
 dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null &
-timeout 10 sh -c "until [ -S '$w/bus' ]; do sleep 0.05; done"
+await 30 test -S "$w/bus"
 /usr/bin/python3 -c 'import dbus.service, dbus.mainloop.glib; from gi.repository import GLib; dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
 class Portal(dbus.service.Object):
     @dbus.service.method("org.freedesktop.portal.Settings", "ss", "v")
     def Read(self, namespace, key): # None, an error, for any other setting
         if (namespace, key) == ("org.gnome.desktop.interface", "text-scaling-factor"): return dbus.Double(1.5, variant_level=2)
 Portal(dbus.service.BusName("org.freedesktop.portal.Desktop", dbus.SessionBus()), "/org/freedesktop/portal/desktop"); GLib.MainLoop().run()' &
-timeout 10 sh -c 'until dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
-    org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1; do sleep 0.05; done'
+await 30 eval 'dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1'
 placed() { "$g" "$@" 2>/dev/null & local game=$! # where the window opens, and its size
     xdotool getwindowgeometry "$(timeout 10 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1)" | awk 'NR > 1 { printf "%s ", $2 }'
     kill $game && wait $game; }
