@@ -19,31 +19,27 @@ mounts() { findmnt -rn -o TARGET,SOURCE | { grep -e '^/usr/games ' -e "$w" || tr
 before=$(mounts)
 # Every process started here carries this run's mark, so that all of them, their children and the
 # daemons they spawn, are found and stopped at the end, whatever happens on the way.
-env=(env -i PATH="$w/bin:/usr/bin:/bin" LANG=C.UTF-8 HOME="$home" XDG_RUNTIME_DIR="$home/run" GRIDORA_E2E="$w")
-ours() { grep -lzsx "GRIDORA_E2E=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
+env=(env -i PATH="$w/bin:/usr/bin:/bin" LANG=C.UTF-8 HOME="$home" XDG_RUNTIME_DIR="$home/run" GRIDORA_RUN="$w")
 . "$(dirname "$0")/wait.sh"
-trap stop EXIT
 
 install -d -m 700 "$w/bin" "$home" "$home/run" "$home/alone"
 cp "$build/gridora" "$home/alone/"
 DESTDIR="$w/root" flock "$build/.install.lock" cmake --install "$build" --prefix /usr >/dev/null
 # Orca will not start beside another Orca of the same user, which it looks for with pgrep: here
 # pgrep sees this run's processes only.
-printf '#!/bin/sh\nfor p in $(/usr/bin/pgrep "$@"); do grep -qszx "GRIDORA_E2E=%s" /proc/$p/environ && echo $p; done; :\n' \
+printf '#!/bin/sh\nfor p in $(/usr/bin/pgrep "$@"); do grep -qszx "GRIDORA_RUN=%s" /proc/$p/environ && echo $p; done; :\n' \
     "$w" >"$w/bin/pgrep"
 chmod +x "$w/bin/pgrep"
 
 # A display; a sound server with a second silent sink, for speech, that logs each stream's properties.
 servers 1280x1024x24 --log-level=info --load="module-null-sink sink_name=speech"
-cue_span() { sox "$cues/$1.wav" -n silence 1 0.001 1% reverse silence 1 0.001 1% stat 2>&1 | awk '/^Length/ { print $3 }'; }
-window() { timeout 20 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
-connected() { "${env[@]}" pactl list clients | grep -q "application.process.id = \"$game\""; }
+cue_span() { seconds "$cues/$1.wav" -n silence 1 0.001 1% reverse silence 1 0.001 1%; }
+window() { timeout 60 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1; }
 
 echo "-- the program alone in a folder of its own"
 "${env[@]}" "$home/alone/gridora" 2>"$w/alone.log" &
 game=$! win=$(window)
-await 30 connected || fail "the game did not connect to the sound server once on screen"
+await 30 eval '"${env[@]}" pactl list clients | grep -q "application.process.id = \"$game\""' || fail "the game did not connect to the sound server once on screen"
 start=$(at) && click 384 28 # "Start " plays 0.6 s of sound,
 await 20 heard "$start" || fail "\"Start \" was not heard"
 check=$(at) && click 176 320 # which "Play Computer?" cuts off with 0.05 s of its own
@@ -57,9 +53,7 @@ mixer=$(grep 'sink-input.c:' "$w/pulse.log" | grep -oE '(application\.(name|icon
     || fail "the sound mixer shows: $mixer"
 kill -INT "$game" # as Ctrl+C in a terminal
 wait "$game" || fail "exit status $? after SIGINT"
-read -r onset _ <<<"$(sound "$start" 0.2)"
-read -r _ cut <<<"$(sound "$check" 0.2)"
-read -r later whole <<<"$(sound "$first" 0.2)"
+read -r onset _ _ cut later whole <<<"$(sound "$start" 0.2) $(sound "$check" 0.2) $(sound "$first" 0.2)"
 echo "   \"Start \" heard after $onset s; \"Play Computer?\" cut it off, sound for $cut s ($(cue_span 109) s);" \
     "\"You Go First\" heard after $later s, for $whole s ($(cue_span 108) s)"
 # A cue is cut off as promptly as a cue comes: on a busy machine, every click takes longer. The first

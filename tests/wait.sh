@@ -1,5 +1,8 @@
 # Waiting for what a step checks rather than for a time, for the scripts that drive a program from
-# outside. They define ours (their processes) and env (how they start one), and keep their files in $w.
+# outside. They keep their files in $w and start each program by env, which marks it GRIDORA_RUN=$w:
+# ours finds them all, their children and the daemons they spawn, and stop ends them at the end.
+ours() { grep -lzsx "GRIDORA_RUN=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
+trap stop EXIT
 
 # await SECONDS COMMAND...: runs COMMAND until it succeeds, or for SECONDS and then fails. It looks
 # five times a second: often enough, and cheap beside the program it waits for on a busy machine.
@@ -8,6 +11,7 @@ await() { local end=$((SECONDS + $1)); shift; until "$@"; do ((SECONDS < end)) |
 # stop: ends every process of ours, by TERM, and by KILL what is left after 5 s; removes $w.
 stop() { await 5 eval 'kill -TERM $(ours) 2>/dev/null; [ -z "$(ours)" ]' || kill -KILL $(ours) 2>/dev/null || true; wait; rm -rf "$w"; }
 fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
+click() { xdotool mousemove --window "$win" "$1" "$2" click 1; } # click X Y: in the window $win
 
 # servers SCREEN [PULSEAUDIO OPTIONS...]: an X server with a screen of SCREEN (1280x1024x24) and a
 # sound server whose first silent sink, the one programs play into, is "game", recorded into

@@ -11,11 +11,9 @@ build=$(cd "$1" && pwd)
 w=$(mktemp -d /tmp/gridora-wine.XXXXXX)
 # Every process started here carries this run's mark, so that all of them (the wineserver and
 # Wine's services too) are found and stopped at the end.
-env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_WINE="$w"
+env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_RUN="$w"
      WINEPREFIX="$w/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$w/locale")
-ours() { grep -lzsx "GRIDORA_WINE=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
 . "$(dirname "$0")/wait.sh"
-trap stop EXIT
 install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
 # German needs a German locale, which Wine takes from the C library: one made for this run.
 localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE.UTF-8 locale"
@@ -36,7 +34,6 @@ done
 cp "$build/gridora.exe" "$w/alone/"
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 key() { xdotool key "$1"; } # to the window with the focus
 # The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
 # in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
@@ -50,8 +47,7 @@ board() {
     done | awk '{ printf "%s", $1 ? "X" : $2 ? "O" : "." }'
 }
 # shows BOARD: waits until the screen shows the marks BOARD, as after a move and the repaint it makes.
-showing() { seen=$(board) && [ "$seen" = "$1" ]; }
-shows() { await 20 showing "$1" || fail "the screen shows $seen, not $1"; }
+shows() { local want=$1; await 20 eval 'seen=$(board) && [ "$seen" = "$want" ]' || fail "the screen shows $seen, not $1"; }
 # The board's grid on screen, at its left line's middle (at 75 and 100 of the user scale), at any
 # size: the window has been painted.
 painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -format '%[fx:p{w*95/220,h/2} > 0.5]' info:)" = 1 ]; }
