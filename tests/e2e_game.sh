@@ -91,27 +91,31 @@ said() {
         -e 's/.*:state-changed:focused for \[table cell | \(.*\)\] in .* (1, .*/|told \1./p' | tr -d '\n'; echo '|'
 }
 # key KEY [WORDS...]: presses KEY, then waits until Orca has said each of WORDS in turn, the last
-# words of what KEY makes it say: the next key cuts nothing short. Orca may say more between them
-# (Orca 48 reads the whole row when the focus changes rows, and the board's description when it
-# changes), and end an utterance with a full stop. A key to a control is not waited for: Orca may
-# skip what it had to say of a control the focus has left, and the next words come in their turn.
-# So it does with a cell the focus leaves at once, for the computer's reply or the winner's box,
-# when it comes to it late: of ~CELL, it may only have been told.
+# words of what KEY makes it say: the next key cuts nothing short, and Orca takes the keys at its
+# own pace, as a person listening would. Orca may say more between them (Orca 48 reads the whole
+# row when the focus changes rows, and the board's description when it changes), and end an
+# utterance with a full stop. A cell the focus leaves at once, for the computer's reply or the
+# winner's box, Orca skips when it comes to it late: of ~CELL, it may only have been told.
 key() {
     local from=$(stat -c %s "$home/orca.txt") words=*$(printf '|%s[.|]*' "${@:2}")
     words=${words//'|~'/'|?(told )'}
     xdotool key "$1"
     [ $# = 1 ] || await 30 eval '[[ $(said "$from") == $words ]]' || fail "after $1, Orca did not say ${*:2}: $(said "$from")"
 }
-keys() { for k; do key "$k"; done; }
-# At 125 %, two people, X wins, then "Best" wins: the new size, each cell the arrows reach, each move,
-# the computer's replies, and each winner's box, which has the focus (its button, "OK") once told.
-key ctrl+plus "*Zoom 125 %"
-keys Tab Tab Tab space shift+Tab shift+Tab shift+Tab space && key shift+Tab "centre, empty" && key Left "left, empty"
-keys Left && key Up "top left, empty" && keys Left && key space "top left, X" && key 2 "top, O" && key 4 "left, X"
-key 5 "centre, O" && key 7 "~bottom left, X" "alert X's win" "OK*" && key Return && xdotool windowfocus --sync "$win" # the box had it
-keys Tab Tab Tab Tab space Tab Down Down Tab Tab && key Tab "Start*" && key space && key 5 "~centre, X" "top left, O"
-key 9 "~bottom right, X" "bottom left, O" && key 3 "~top right, X" "~left, O" "alert O's win" "OK*" && key Return
+# steps KEY=WORDS...: a key for each, with the words it makes Orca say; KEY alone where Orca says
+# nothing, as at the board's edge.
+steps() { for step; do [[ $step == *=* ]] && key "${step%%=*}" "${step#*=}" || key "$step"; done; }
+# At 125 %, two people, X wins, then "Best" wins: the new size, each control the keys reach, each cell
+# the arrows reach, each move, the computer's replies, and each winner's box, which has the focus
+# (its button, "OK") once told. Of a key on a button, Orca says the key.
+steps "ctrl+plus=*Zoom 125 %" "Tab=You Go First*" "Tab=You are O*" "Tab=Play Computer?*" "space=not checked" \
+    "shift+Tab=You are O*" "shift+Tab=You Go First*" "shift+Tab=Start*" "space=space*" "shift+Tab=centre, empty" \
+    "Left=left, empty" Left "Up=top left, empty" Left "space=top left, X" "2=top, O" "4=left, X" "5=centre, O"
+key 7 "~bottom left, X" "alert X's win" "OK*" && key Return && xdotool windowfocus --sync "$win" # the box had it
+steps "Tab=Start*" "Tab=You Go First*" "Tab=You are O*" "Tab=Play Computer?*" "space=checked" "Tab=Easy*" "Down=Better*" \
+    "Down=Best*" "Tab=*#moves=*" "Tab=bottom left, X" "Tab=Start*" "space=space*"
+key 5 "~centre, X" "top left, O" && key 9 "~bottom right, X" "bottom left, O"
+key 3 "~top right, X" "~left, O" "alert O's win" "OK*" && key Return
 [ -f "$cue_file" ] || fail "no cue file at $cue_file"
 [ -z "$(find "$w/root" -name 'temp*')" ] || fail "a cue file beside the installed program"
 kill -INT "$(cat "$home/orca.pid")" # Orca stops at the next event, which the game's leaving makes
