@@ -85,10 +85,11 @@ session=$!
 await 90 grep -qs "SPEECH OUTPUT" "$home/orca.txt" || fail "Orca never spoke"
 win=$(window) && xdotool windowfocus --sync "$win"
 # What Orca said from byte FROM of its log on, each utterance after a "|"; and "told CELL" where it
-# was told that the focus came to a cell of the board.
+# was told that the focus came to a cell of the board (Orca 43 logs the cell [table cell | NAME],
+# Orca 48 [table cell: 'NAME']).
 said() {
-    tail -c +$(($1 + 1)) "$home/orca.txt" | sed -n -e "s/.* - SPEECH OUTPUT: ['\"]\(.*\)['\"] \?{.*/|\1/p" \
-        -e 's/.*:state-changed:focused for \[table cell | \(.*\)\] in .* (1, .*/|told \1./p' | tr -d '\n'; echo '|'
+    tail -c +$(($1 + 1)) "$home/orca.txt" | sed -En -e "s/.* - SPEECH OUTPUT: ['\"](.*)['\"] ?[{].*/|\1/p" \
+        -e "s/.*:state-changed:focused for \[table cell(: '| \| )([^]']*)'?\] in .* \(1, .*/|told \2./p" | tr -d '\n'; echo '|'
 }
 # key KEY [WORDS...]: presses KEY, then waits until Orca has said each of WORDS in turn, the last
 # words of what KEY makes it say: the next key cuts nothing short, and Orca takes the keys at its
