@@ -112,7 +112,11 @@ steps() { for step; do [[ $step == *=* ]] && key "${step%%=*}" "${step#*=}" || k
 steps "ctrl+plus=*Zoom 125 %" "Tab=You Go First*" "Tab=You are O*" "Tab=Play Computer?*" "space=not checked" \
     "shift+Tab=You are O*" "shift+Tab=You Go First*" "shift+Tab=Start*" "space=space*" "shift+Tab=centre, empty" \
     "Left=left, empty" Left "Up=top left, empty" Left "space=top left, X" "2=top, O" "4=left, X" "5=centre, O"
-key 7 "~bottom left, X" "alert X's win" "OK*" && key Return && xdotool windowfocus --sync "$win" # the box had it
+key 7 "~bottom left, X" "alert X's win" "OK*" && key Return
+# The window takes the keys once the box has gone: focused while the box was open, the next key once
+# reached no one, Orca heard nothing.
+await 30 eval '[ $(xdotool search --onlyvisible --name "^Gridora\$" | wc -l) = 1 ]' || fail "the winner's box did not close"
+xdotool windowfocus --sync "$win"
 steps "Tab=Start*" "Tab=You Go First*" "Tab=You are O*" "Tab=Play Computer?*" "space=checked" "Tab=Easy*" "Down=Better*" \
     "Down=Best*" "Tab=*#moves=*" "Tab=bottom left, X" "Tab=Start*" "space=space*"
 key 5 "~centre, X" "top left, O" && key 9 "~bottom right, X" "bottom left, O"
