@@ -11,6 +11,7 @@
 set -uo pipefail
 g=$1/gridora
 w=$(mktemp -d)
+. "$(dirname "$0")/wait.sh"
 export XDG_RUNTIME_DIR=$w
 # An X server that refuses whoever lacks its cookie; a port that the VNC server cannot have.
 xauth -q -f "$w/cookie" add :0 . "$(mcookie)"
@@ -19,7 +20,7 @@ exec 4< <(exec python3 -c 'import socket, time; s = socket.socket(); s.bind(("",
 listener=$!
 trap 'kill $(jobs -p) $listener 2>/dev/null; rm -rf "$w"' EXIT
 read -r port <&4
-timeout 10 sh -c "until [ -s '$w/display' ]; do sleep 0.05; done"
+await 30 test -s "$w/display"
 run() { out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" 2>&1); printf '%s\n%s\n' "${out%%$'\n'*}" $?; }
 no="gridora: cannot open a display:" wl="Failed to create wl_display (No such file or directory)"
 diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)" 0 "Usage: $g [options]" 0 \
@@ -38,7 +39,8 @@ diff <(printf '%s\n' "gridora $(dpkg-parsechangelog -l "$1/changelog" -SVersion)
        run QT_QPA_EGLFS_INTEGRATION=eglfs_kms QT_QPA_EGLFS_KMS_CONFIG=<(echo '{"device": "/nonexistent"}') "$g" -platform eglfs
        run "$g" -platform linuxfb:fb=/nonexistent; run "$g" -platform vnc:port="$port"; "$g" --help-all | grep -c -- '--platform ') || exit 1
 "$g" -platform offscreen 2>/dev/null & game=$!
-sleep 1 && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
+# Up, once it has taken SIGTERM over to close the normal way.
+await 30 eval '(("0x$(awk "/^SigCgt/ { print \$2 }" /proc/$game/status)" & 1 << 14))' && kill -TERM $game && wait $game || { echo "FAIL: the game did not come up, or did not close with status 0"; exit 1; }
 [ -z "$(find "$1" "$w" -maxdepth 1 -name 'temp*.wav')" ] || { echo "FAIL: a cue file left"; exit 1; }
 
 # GNOME's Large Text at 1.5, as its portal gives it (wrapped twice): the window opens at 150 %. Over
@@ -47,15 +49,15 @@ sleep 1 && kill -TERM $game && wait $game || { echo "FAIL: the game did not come
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$w/bus DISPLAY=:$(cat "$w/display") XAUTHORITY=$w/cookie
 xauth -q add "$DISPLAY" . "$(xauth list | awk '{ print $3; exit }')" # the cookie, for this display's clients
 dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" 2>/dev/null &
-timeout 10 sh -c "until [ -S '$w/bus' ]; do sleep 0.05; done"
+await 30 test -S "$w/bus"
 /usr/bin/python3 -c 'import dbus.service, dbus.mainloop.glib; from gi.repository import GLib; dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
 class Portal(dbus.service.Object):
     @dbus.service.method("org.freedesktop.portal.Settings", "ss", "v")
     def Read(self, namespace, key): # None, an error, for any other setting
         if (namespace, key) == ("org.gnome.desktop.interface", "text-scaling-factor"): return dbus.Double(1.5, variant_level=2)
 Portal(dbus.service.BusName("org.freedesktop.portal.Desktop", dbus.SessionBus()), "/org/freedesktop/portal/desktop"); GLib.MainLoop().run()' &
-timeout 10 sh -c 'until dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
-    org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1; do sleep 0.05; done'
+await 30 eval 'dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
+    org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1'
 placed() { "$g" "$@" 2>/dev/null & local game=$! # where the window opens, and its size
     xdotool getwindowgeometry "$(timeout 10 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1)" | awk 'NR > 1 { printf "%s ", $2 }'
     kill $game && wait $game; }

@@ -6,15 +6,8 @@
 # played FOLDER COMMAND...: starts the game by COMMAND, hears "Start ", and finds its cue file in
 # FOLDER until the window has closed.
 played() {
-    local folder=$1 && shift
-    "$@" 2>>"$w/game.log" &
-    timeout 30 sh -c "until [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-        || fail "no window titled Gridora from $*"
-    win=$(windows | head -n 1) && sleep 1
-    before=$(at) && click 384 28 && sleep 2 && heard "$before" || fail "\"Start \" was not heard from $*"
-    [ -f "$folder/temp1.wav" ] || fail "no temp1.wav in $folder"
-    close
-    [ ! -e "$folder/temp1.wav" ] || fail "temp1.wav left behind in $folder"
+    play "${@:2}" && started "$1" && close
+    [ ! -e "$1/temp1.wav" ] || fail "temp1.wav left behind in $1"
 }
 
 echo "-- gridora.exe in a folder it cannot write"

@@ -11,26 +11,14 @@ build=$(cd "$1" && pwd)
 w=$(mktemp -d /tmp/gridora-wine.XXXXXX)
 # Every process started here carries this run's mark, so that all of them (the wineserver and
 # Wine's services too) are found and stopped at the end.
-env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_WINE="$w"
+env=(env -i PATH=/usr/bin:/bin HOME="$w/home" LANG=C.UTF-8 XDG_RUNTIME_DIR="$w/run" GRIDORA_RUN="$w"
      WINEPREFIX="$w/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LOCPATH="$w/locale")
-ours() { grep -lzsx "GRIDORA_WINE=$w" /proc/[0-9]*/environ | cut -d/ -f3; }
-stop() {
-    for signal in TERM TERM TERM KILL; do [ -n "$(ours)" ] || break; kill -$signal $(ours) 2>/dev/null || true; sleep 0.3; done
-    wait; rm -rf "$w"
-}
-trap stop EXIT
-fail() { echo "FAIL: $*" >&2; tail -n 20 "$w"/*.log >&2; exit 1; }
+. "$(dirname "$0")/wait.sh"
 install -d -m 700 "$w/home" "$w/run" "$w/alone" "$w/locale"
 # German needs a German locale, which Wine takes from the C library: one made for this run.
 localedef -i de_DE -f UTF-8 "$w/locale/de_DE.UTF-8" || fail "cannot make a de_DE.UTF-8 locale"
 
-"${env[@]}" Xvfb -displayfd 3 -screen 0 1920x1440x24 -nolisten tcp 3>"$w/display" 2>"$w/xvfb.log" &
-"${env[@]}" pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
-    --load="module-null-sink sink_name=game rate=44100 channels=1" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$w/pulse" 2>"$w/pulse.log" &
-timeout 10 sh -c "until [ -s '$w/display' ] && [ -S '$w/pulse' ]; do sleep 0.05; done" || fail "no X or sound server"
-export DISPLAY=:$(cat "$w/display") PULSE_SERVER=unix:$w/pulse
-env+=(DISPLAY="$DISPLAY" PULSE_SERVER="$PULSE_SERVER")
+servers 1920x1440x24
 run() { "${env[@]}" "$@"; }
 start=$SECONDS
 run wine wineboot --init >"$w/wineboot.log" 2>&1 || fail "wineboot"
@@ -44,15 +32,9 @@ for test in test_cue_file test_logic test_window; do
 done
 
 cp "$build/gridora.exe" "$w/alone/"
-run parec -d game.monitor --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$w/game.raw" 2>/dev/null &
-timeout 10 sh -c "until [ -s '$w/game.raw' ]; do sleep 0.05; done" || fail "nothing recorded"
-at() { stat -c %s "$w/game.raw"; } # bytes recorded so far: 88200 a second
-# heard BYTE: whether anything above -40 dBFS was recorded in the 2 s from BYTE on
-heard() { sox -t raw -r 44100 -e signed -b 16 -c 1 "$w/game.raw" -n trim "$(($1 / 2))s" 2 stat 2>&1 |
-          awk '/^Maximum amplitude/ { exit !($3 > 0.01) }'; }
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
-click() { xdotool mousemove --window "$win" "$1" "$2" click 1; sleep 0.5; }
-key() { xdotool key "$1"; sleep 0.5; } # to the window with the focus
+count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
+key() { xdotool key "$1"; } # to the window with the focus
 # The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
 # in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
 # 435 pixels and from 0 to 200 down its 347.
@@ -64,53 +46,57 @@ board() {
             -colorspace gray -format '%[fx:p{15,15} > 0.5] %[fx:mean > 0.02]\n' info:
     done | awk '{ printf "%s", $1 ? "X" : $2 ? "O" : "." }'
 }
-# play LANG: starts gridora.exe alone in its folder under LANG and finds its window.
+# shows BOARD: waits until the screen shows the marks BOARD, as after a move and the repaint it makes.
+shows() { local want=$1; await 20 eval 'seen=$(board) && [ "$seen" = "$want" ]' || fail "the screen shows $seen, not $1"; }
+# The board's grid on screen, at its left line's middle (at 75 and 100 of the user scale), at any
+# size: the window has been painted.
+painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -format '%[fx:p{w*95/220,h/2} > 0.5]' info:)" = 1 ]; }
+# play [COMMAND...]: starts the game by COMMAND, gridora.exe alone in its folder if none, finds its
+# window and waits until it is painted. started FOLDER: clicks "Start ", hears it, and finds the cue
+# file in FOLDER.
 play() {
-    run LANG="$1" wine "$w/alone/gridora.exe" 2>>"$w/game.log" &
-    timeout 30 sh -c "until [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-        || fail "no window titled Gridora"
+    (($#)) || set -- run wine "$w/alone/gridora.exe"
+    "$@" 2>>"$w/game.log" &
+    await 30 count -ge 1 || fail "no window titled Gridora from $*"
     win=$(windows | head -n 1)
-    sleep 1
+    await 20 painted || fail "the window was not painted"
+}
+started() {
+    local before=$(at) && click 384 28 # "Start " plays cue 101
+    await 20 heard "$before" || fail "\"Start \" was not heard"
+    [ -f "$1/temp1.wav" ] || fail "no temp1.wav in $1"
 }
 # close: asks the window to close, as its close button does, and waits until it is gone.
 close() {
     run wine taskkill /im gridora.exe >/dev/null 2>&1 || true
-    timeout 10 sh -c "while [ -n \"\$(xdotool search --onlyvisible --name '^Gridora\$' 2>/dev/null)\" ]; do sleep 0.2; done" \
-        || fail "the window did not close"
+    await 30 count -eq 0 || fail "the window did not close"
     wait $! 2>/dev/null || true
 }
 
 echo "-- gridora.exe alone in an empty folder"
-play C.UTF-8
+play
 import -window "$win" "$w/english.png"
-before=$(at) && click 384 28 && sleep 2 # "Start " plays cue 101
-heard "$before" || fail "\"Start \" was not heard"
-[ -f "$w/alone/temp1.wav" ] || fail "no temp1.wav beside gridora.exe"
-click 176 320 # "Play Computer?" off, and "Start " again: two people
-click 384 28
-click 138 86 && key 4 && key 5 && click 336 173 # X top left, O left, X centre, O right
-seen=$(board)
-[ "$seen" = "X..OXO..." ] || fail "after four moves the screen shows $seen"
+started "$w/alone"
+click 176 320 && click 384 28 # "Play Computer?" off, and "Start " again: two people
+click 138 86 && shows X........ && key 4 && shows X..O..... && key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
 key 9 # X bottom right: three in a row
-timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) -ge 2 ]; do sleep 0.2; done" \
-    || fail "no winner's box"
+await 30 count -ge 2 || fail "no winner's box"
 box=$(windows | grep -vx "$win" | head -n 1)
 xdotool windowfocus --sync "$box" && key Return
-timeout 10 sh -c "until [ \$(xdotool search --onlyvisible --name '^Gridora\$' | wc -l) = 1 ]; do sleep 0.2; done" \
-    || fail "the winner's box did not close"
+await 30 count -eq 1 || fail "the winner's box did not close"
 close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
 echo "   \"Start \" heard; the board read $seen, then X won; the box closed; temp1.wav came and went"
 
 echo "-- in German"
-play de_DE.UTF-8
+play run LANG=de_DE.UTF-8 wine "$w/alone/gridora.exe"
 import -window "$win" "$w/german.png"
 close
 # The same window before any click, but for its words: the board and the places are the same.
 differ=$(compare -metric AE "$w/english.png" "$w/german.png" null: 2>&1 || true)
 [ "${differ%% *}" -gt 500 ] || fail "the captions are not German (they differ from English in $differ pixels)"
 echo "   the captions differ from English in $differ pixels"
-run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD /d 150 /f >/dev/null 2>&1 && play C.UTF-8
+run wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD /d 150 /f >/dev/null 2>&1 && play
 size=$(xdotool getwindowgeometry "$win" | awk '/Geometry/ { print $2 }') && close
 # Back to 100 %: the games below click where the controls are at that size.
 run wine reg delete 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /f >/dev/null 2>&1
