@@ -34,7 +34,6 @@ done
 cp "$build/gridora.exe" "$w/alone/"
 windows() { xdotool search --onlyvisible --name '^Gridora$' 2>/dev/null || true; }
 count() { [ "$(windows | wc -l)" "$@" ]; } # count -ge 2: of the windows titled Gridora
-key() { xdotool key "$1"; } # to the window with the focus
 # The marks as the screen shows them, row by row: X (lit at the cell's centre), O (a dark centre
 # in a lit ring) or "." for an empty cell. The user scale runs from -20 to 200 across the window's
 # 435 pixels and from 0 to 200 down its 347.
@@ -57,7 +56,7 @@ painted() { import -window "$win" "$w/grid.png" && [ "$(convert "$w/grid.png" -f
 play() {
     (($#)) || set -- run wine "$w/alone/gridora.exe"
     "$@" 2>>"$w/game.log" &
-    await 30 count -ge 1 || fail "no window titled Gridora from $*"
+    await 60 count -ge 1 || fail "no window titled Gridora from $*"
     win=$(windows | head -n 1)
     await 20 painted || fail "the window was not painted"
 }
@@ -78,11 +77,11 @@ play
 import -window "$win" "$w/english.png"
 started "$w/alone"
 click 176 320 && click 384 28 # "Play Computer?" off, and "Start " again: two people
-click 138 86 && shows X........ && key 4 && shows X..O..... && key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
-key 9 # X bottom right: three in a row
+click 138 86 && shows X........ && xdotool key 4 && shows X..O..... && xdotool key 5 && shows X..OX.... && click 336 173 && shows X..OXO...
+xdotool key 9 # X bottom right: three in a row (digit keys go to the window with the focus)
 await 30 count -ge 2 || fail "no winner's box"
 box=$(windows | grep -vx "$win" | head -n 1)
-xdotool windowfocus --sync "$box" && key Return
+xdotool windowfocus --sync "$box" && xdotool key Return
 await 30 count -eq 1 || fail "the winner's box did not close"
 close
 [ ! -e "$w/alone/temp1.wav" ] || fail "temp1.wav left behind after the window closed"
