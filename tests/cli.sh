@@ -59,7 +59,7 @@ Portal(dbus.service.BusName("org.freedesktop.portal.Desktop", dbus.SessionBus())
 await 30 eval 'dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop /org/freedesktop/portal/desktop \
     org.freedesktop.portal.Settings.Read string:org.gnome.desktop.interface string:text-scaling-factor >/dev/null 2>&1'
 placed() { "$g" "$@" 2>/dev/null & local game=$! # where the window opens, and its size
-    xdotool getwindowgeometry "$(timeout 10 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1)" | awk 'NR > 1 { printf "%s ", $2 }'
+    xdotool getwindowgeometry "$(timeout 60 xdotool search --sync --onlyvisible --name '^Gridora$' | head -n 1)" | awk 'NR > 1 { printf "%s ", $2 }'
     kill $game && wait $game; }
 seen="$(placed)|$(placed --zoom 100)|$(placed --zoom 300)"
 [ "$seen" = "483,179 653x521 |483,179 435x347 |192,156 1088x868 " ] || { echo "FAIL: the window opened at $seen"; exit 1; }
